@@ -1,0 +1,102 @@
+#include "kit/entry_rules.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "kit/ansi_encoding.h"
+#include "kit/kit_layout.h"
+
+namespace kit {
+namespace {
+
+// Decodes one UTF-8 sequence at the front of the text; invalid bytes come
+// back one at a time as themselves, which the code page test refuses.
+char32_t PopCodePoint(std::string_view& text) {
+  const auto lead = static_cast<unsigned char>(text.front());
+  std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
+  if (length > text.size()) length = 1;
+  char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
+  for (std::size_t i = 1; i < length; ++i) c = (c << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
+  text.remove_prefix(length);
+  return c;
+}
+
+bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
+std::string Upper(std::string_view text) {
+  std::string upper(text);
+  std::transform(upper.begin(), upper.end(), upper.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return upper;
+}
+
+// Windows takes a device name for the device itself, also with an extension.
+bool IsReservedDeviceName(std::string_view name) {
+  const std::string stem = Upper(name.substr(0, name.find('.')));
+  static constexpr std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
+  if (std::find(kDevices.begin(), kDevices.end(), stem) != kDevices.end()) return true;
+  return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
+         stem[3] <= '9';
+}
+
+// The longest file name of a kit is the name followed by the manifest suffix.
+constexpr std::size_t kLongestSuffix = std::string_view(" - Update.exe.manifest").size();
+
+bool IsTooLong(std::string_view name, std::string_view destination, FolderNameRules rules) {
+  constexpr std::size_t kPosixNameMax = 255, kPosixPathMax = 4095;
+  constexpr std::size_t kWindowsPathMax = 259;
+  const std::size_t longestPath = destination.size() + 2 * name.size() + 1 + kLongestSuffix;
+  if (rules == FolderNameRules::Posix) return name.size() + kLongestSuffix > kPosixNameMax || longestPath > kPosixPathMax;
+  // Windows counts characters, not bytes.
+  std::size_t nameChars = 0, destinationChars = 0;
+  for (std::string_view rest = name; !rest.empty(); PopCodePoint(rest)) ++nameChars;
+  for (std::string_view rest = destination; !rest.empty(); PopCodePoint(rest)) ++destinationChars;
+  return nameChars + kLongestSuffix > 255 || destinationChars + 2 * nameChars + 1 + kLongestSuffix > kWindowsPathMax;
+}
+
+}  // namespace
+
+bool IsRefusedNameCharacter(char32_t c) {
+  return c < 0x80 && kRefusedNameCharacters.find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+bool HasControlCharacter(std::string_view utf8) {
+  while (!utf8.empty()) {
+    if (IsControl(PopCodePoint(utf8))) return true;
+  }
+  return false;
+}
+
+std::optional<std::string> FirstUnwritableCharacter(std::string_view utf8) {
+  while (!utf8.empty()) {
+    const std::string_view before = utf8;
+    PopCodePoint(utf8);
+    const std::string_view character = before.substr(0, before.size() - utf8.size());
+    if (!IsAnsiRepresentable(character)) return std::string(character);
+  }
+  return std::nullopt;
+}
+
+std::optional<NameProblem> CheckProgramName(std::string_view name, std::string_view destination,
+                                             FolderNameRules rules) {
+  for (std::string_view rest = name; !rest.empty();) {
+    if (IsRefusedNameCharacter(PopCodePoint(rest))) return NameProblem::RefusedCharacter;
+  }
+  if (name == "." || name == "..") return NameProblem::DotName;
+  if (HasControlCharacter(name)) return NameProblem::ControlCharacter;
+  if (IsTooLong(name, destination, rules)) return NameProblem::TooLong;
+  if (rules == FolderNameRules::Windows) {
+    if (IsReservedDeviceName(name)) return NameProblem::ReservedDeviceName;
+    if (name.ends_with('.')) return NameProblem::EndsWithPoint;
+  }
+  return std::nullopt;
+}
+
+bool IsPlainLanguageEntry(std::string_view entry) {
+  if (entry == "." || entry == "..") return false;
+  if (entry.find('/') != std::string_view::npos) return false;
+  return entry.find(kSeparator) == std::string_view::npos;
+}
+
+}  // namespace kit

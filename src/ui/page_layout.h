@@ -1,0 +1,52 @@
+// A page's layout as data: the window and each control's kind, text,
+// rectangle (in twips), tab position and initial state. The back ends build
+// their windows from these tables and nothing else.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/control_id.h"
+
+namespace ui {
+
+// 1440 twips make an inch; at 96 dots per inch 15 twips make a pixel.
+inline constexpr int kTwipsPerPixel = 15;
+// Rounded to the nearest pixel, as the system converts dialog units.
+constexpr int TwipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+enum class ControlKind { CommandButton, Label, TextBox, ComboBox, Image };
+
+enum class Picture { None, Logo, PageIcon, Separator };
+
+struct ControlLayout {
+  ControlId id{};
+  ControlKind kind{};
+  std::string text;  // caption, label text; empty for fields and images
+  int left = 0, top = 0, width = 0, height = 0;  // twips, client coordinates
+  std::optional<int> tabIndex;  // images have none
+  bool enabled = true;
+  bool readOnly = false;
+  std::string toolTip;
+  Picture picture = Picture::None;
+  bool stretchPicture = false;  // otherwise shown at natural size
+  bool sunkenBorder = false;    // a 2-pixel sunken edge inside the rectangle
+};
+
+struct PageLayout {
+  std::string caption;
+  int clientWidth = 0, clientHeight = 0;  // twips
+  std::vector<ControlLayout> controls;
+
+  const ControlLayout& Control(ControlId id) const;
+  // The controls that hold a tab position, in tab order.
+  std::vector<const ControlLayout*> InTabOrder() const;
+  // The first control in tab order that can take the focus.
+  ControlId FirstFocusable() const;
+};
+
+// Whether a control of this layout can take the keyboard focus.
+bool TakesFocus(const ControlLayout& control);
+
+}  // namespace ui

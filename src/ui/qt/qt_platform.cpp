@@ -1,0 +1,59 @@
+#include "ui/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+#include <exception>
+
+#include "ui/qt/dialog_font.h"
+#include "ui/qt/message_box.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/qt_window.h"
+#include "ui/themes_xp.h"
+
+namespace ui::qt {
+
+QtPlatform::QtPlatform() {
+  QApplication::setFont(DialogFont());
+  QApplication::setWindowIcon(ApplicationIcon());
+  QApplication::setApplicationName(kApplicationTitle);
+  // The wizard ends when its last page closes, not when Qt counts no window.
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+std::unique_ptr<Window> QtPlatform::OpenWindow(const PageLayout& layout, WindowEvents& events) {
+  return std::make_unique<QtWindow>(layout, events, *this);
+}
+
+Answer QtPlatform::MsgBox(const std::string& prompt, unsigned flags) { return ShowMessageBox(prompt, flags); }
+
+void QtPlatform::Beep() { QApplication::beep(); }
+
+void QtPlatform::InitCommonControls() { ThèmesXP::InitCommonControls(); }
+
+std::string QtPlatform::ExecutableDirectory() { return QCoreApplication::applicationDirPath().toStdString(); }
+
+void QtPlatform::Quit() { QCoreApplication::exit(0); }
+
+void QtPlatform::RunHandler(const std::function<void()>& handler) {
+  if (failed_) return;
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    ReportUncaughtError(error.what());
+  } catch (...) {
+    ReportUncaughtError("erreur inconnue");
+  }
+}
+
+int QtPlatform::ReportUncaughtError(const std::string& what) {
+  constexpr int kExitCode = 1;
+  failed_ = true;
+  ShowMessageBox("Une erreur inattendue s'est produite :\r\n\r\n" + what +
+                     "\r\n\r\nZantrel Velquist Creator va maintenant se fermer.",
+                 mb::kIconError | mb::kOk | mb::kSetForeground);
+  QCoreApplication::exit(kExitCode);
+  return kExitCode;
+}
+
+}  // namespace ui::qt
