@@ -1,0 +1,110 @@
+// The parameter page's key filters, called as the toolkit calls them.
+#include <gtest/gtest.h>
+
+#include "pages/step1_wizard.h"
+#include "wizard_fixture.h"
+
+namespace {
+
+using testing_support::kEntryFlags;
+using ui::ControlId;
+
+const std::string kRefusedCharacters =
+    "Le nom du programme à mettre à jour ne peut contenir aucun des caractères suivants :\r\n\r\n"
+    "\\ / : * ? \" < > |";
+
+class KeyFilterTest : public testing_support::WizardTest {
+ protected:
+  void SetUp() override { OpenParameterPage(); }
+  pages::Step1Wizard& Page() {
+    return *static_cast<pages::Step1Wizard*>(wizard.PageObject(pages::PageId::Step1Wizard));
+  }
+};
+
+TEST_F(KeyFilterTest, TheNameRefusesTheNineFileNameCharactersWithAMessage) {
+  const std::u16string refused = u"\\/:*?\"<>|";
+  for (char16_t c : refused) {
+    ui::KeyAscii code = c;
+    Page().Text1_KeyPress(code);
+    EXPECT_EQ(code, 0) << static_cast<int>(c);
+  }
+  ASSERT_EQ(platform.messages.size(), refused.size());
+  for (const auto& message : platform.messages) {
+    EXPECT_EQ(message.prompt, kRefusedCharacters);
+    EXPECT_EQ(message.flags, kEntryFlags);
+  }
+  EXPECT_EQ(platform.beeps, 0);
+}
+
+TEST_F(KeyFilterTest, TheNameTakesEverythingElse) {
+  for (char16_t c : std::u16string(u" .-'aZ09éÉçœ€\x01\x03\x16\x18\x08\x1b")) {
+    ui::KeyAscii code = c;
+    Page().Text1_KeyPress(code);
+    EXPECT_EQ(code, c) << static_cast<int>(c);
+  }
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(KeyFilterTest, TypingMonSlashProgrammeLeavesMonProgramme) {
+  Window().Type(ControlId::Text1, "Mon/Programme");
+  EXPECT_EQ(Window().Text(ControlId::Text1), "MonProgramme");
+  EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+TEST_F(KeyFilterTest, TheVersionTakesDigitsPointsAndBackspaceOnly) {
+  Window().Type(ControlId::Text2, "1.0.0.0");
+  EXPECT_EQ(Window().Text(ControlId::Text2), "1.0.0.0");
+  Window().Type(ControlId::Text2, "\b\b..9");
+  EXPECT_EQ(Window().Text(ControlId::Text2), "1.0.0..9");
+  EXPECT_EQ(platform.beeps, 0);
+
+  // A space, a letter, a comma, a minus, a letter with an accent, and the
+  // copy, paste, cut and Escape codes: each beeps and is dropped.
+  for (char16_t c : std::u16string(u" a,-é\x03\x16\x18\x1b\x01")) {
+    ui::KeyAscii code = c;
+    Page().Text2_KeyPress(code);
+    EXPECT_EQ(code, 0) << static_cast<int>(c);
+  }
+  EXPECT_EQ(platform.beeps, 10);
+  EXPECT_EQ(Window().Text(ControlId::Text2), "1.0.0..9");
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(KeyFilterTest, EnterMovesAlongTheFieldsToNextAndTypesNothing) {
+  const ControlId chain[] = {ControlId::Text1, ControlId::Text2, ControlId::Text3, ControlId::Combo1,
+                             ControlId::Text4, ControlId::Command2};
+  for (int i = 0; i < 5; ++i) {
+    ASSERT_EQ(Window().Focus(), chain[i]);
+    const std::string before = Window().Text(chain[i]);
+    EXPECT_EQ(Window().TypeCode(chain[i], 13), 0);
+    EXPECT_EQ(Window().Text(chain[i]), before);
+  }
+  EXPECT_EQ(Window().Focus(), ControlId::Command2);
+  // Enter on the destination only moves the focus: no kit is built.
+  EXPECT_EQ(Window().Caption(), testing_support::kParametersCaption);
+  EXPECT_FALSE(tree.Exists("Output"));
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(platform.beeps, 0);
+}
+
+TEST_F(KeyFilterTest, TheOtherFieldsLetEveryCharacterThrough) {
+  for (auto field : {ControlId::Text3, ControlId::Combo1, ControlId::Text4}) {
+    for (char16_t c : std::u16string(u"/:*?\"<>| a\x03\x16\x18\x08")) {
+      ui::KeyAscii code = c;
+      Page().OnKeyPress(field, code);
+      EXPECT_EQ(code, c);
+    }
+  }
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(platform.beeps, 0);
+}
+
+TEST_F(KeyFilterTest, TheWelcomeAndCompletionPagesFilterNothing) {
+  Window().Click(ControlId::Command3);
+  ui::KeyAscii code = u'/';
+  wizard.PageObject(pages::PageId::WelcomeWizard)->OnKeyPress(ControlId::Command2, code);
+  EXPECT_EQ(code, u'/');
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+}  // namespace
