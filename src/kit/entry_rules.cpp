@@ -80,10 +80,13 @@ std::optional<std::string> FirstUnwritableCharacter(std::string_view utf8) {
 
 std::optional<NameProblem> CheckProgramName(std::string_view name, std::string_view destination,
                                              FolderNameRules rules) {
-  for (std::string_view rest = name; !rest.empty();) {
-    if (IsRefusedNameCharacter(PopCodePoint(rest))) return NameProblem::RefusedCharacter;
-  }
+  // The refused characters are ASCII, which never occurs inside a UTF-8
+  // sequence, so a byte search finds them.
+  if (name.find_first_of(kRefusedNameCharacters) != std::string_view::npos) return NameProblem::RefusedCharacter;
   if (name == "." || name == "..") return NameProblem::DotName;
+  // A hidden kit file would count as absent: an existing kit would be
+  // replaced without the question.
+  if (rules == FolderNameRules::Posix && name.starts_with('.')) return NameProblem::LeadingPoint;
   if (HasControlCharacter(name)) return NameProblem::ControlCharacter;
   if (IsTooLong(name, destination, rules)) return NameProblem::TooLong;
   if (rules == FolderNameRules::Windows) {

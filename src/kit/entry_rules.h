@@ -19,6 +19,7 @@ bool IsRefusedNameCharacter(char32_t c);
 enum class NameProblem {
   RefusedCharacter,    // one of the nine above
   DotName,             // "." or ".."
+  LeadingPoint,        // a hidden name: its kit would be hidden and never found again (Linux)
   ControlCharacter,    // a line break or another control character
   TooLong,             // longer than the file system takes for the longest kit file
   ReservedDeviceName,  // CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9 (Windows)
