@@ -32,6 +32,7 @@ std::string NameProblemMessage(kit::NameProblem problem) {
   switch (problem) {
     case kit::NameProblem::RefusedCharacter: return messages::RefusedNameCharacters();
     case kit::NameProblem::DotName: return messages::kNameIsDots;
+    case kit::NameProblem::LeadingPoint: return messages::kNameStartsWithPoint;
     case kit::NameProblem::ControlCharacter: return messages::ControlCharacterInField(messages::kNameSubject);
     case kit::NameProblem::TooLong: return messages::kNameTooLong;
     case kit::NameProblem::ReservedDeviceName: return messages::kNameReserved;

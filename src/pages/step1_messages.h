@@ -32,6 +32,8 @@ std::string GenerationFailed(std::string_view programName);
 // Names that cannot name the kit's folder and files.
 inline constexpr const char* kNameIsDots =
     "Le nom du programme à mettre à jour ne peut pas être \".\" ni \"..\".";
+inline constexpr const char* kNameStartsWithPoint =
+    "Le nom du programme à mettre à jour ne peut pas commencer par un point.";
 inline constexpr const char* kNameTooLong =
     "Le nom du programme à mettre à jour est trop long pour servir de nom de dossier et de fichier.";
 inline constexpr const char* kNameReserved =

@@ -256,7 +256,7 @@ TEST_F(PastedEntryTest, NamesThatCannotBeAFolderAreRefused) {
   const std::string tooLong =
       "Le nom du programme à mettre à jour est trop long pour servir de nom de dossier et de fichier.";
   const std::pair<std::string, std::string> cases[] = {
-      {".", dots}, {"..", dots}, {"Mon\r\nProgramme", control}, {"Mon\tProgramme", control},
+      {".", dots}, {"..", dots}, {".cache", "Le nom du programme à mettre à jour ne peut pas commencer par un point."}, {"Mon\r\nProgramme", control}, {"Mon\tProgramme", control},
       {std::string("Mon\0", 4), control}, {std::string(234, 'a'), tooLong}};
   for (const auto& [name, message] : cases) {
     platform.messages.clear();

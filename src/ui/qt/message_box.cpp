@@ -41,7 +41,6 @@ Answer ShowMessageBox(const std::string& prompt, unsigned flags) {
 
   if (flags & mb::kSetForeground) {
     box.show();
-    box.raise();
     box.activateWindow();
   }
   box.exec();

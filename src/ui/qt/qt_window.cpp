@@ -54,11 +54,13 @@ QtWindow::QtWindow(const PageLayout& layout, WindowEvents& events, QtPlatform& p
     previous = widget;
   }
 
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    window_->move(screen->availableGeometry().center() - window_->rect().center());
-  }
   window_->show();
-  window_->raise();
+  // Centred with its frame, which is known once the window is shown.
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = window_->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window_->move(frame.topLeft());
+  }
   window_->activateWindow();
   widgets_.at(layout.FirstFocusable())->setFocus(Qt::OtherFocusReason);
 }

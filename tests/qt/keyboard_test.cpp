@@ -1,0 +1,208 @@
+// The wizard driven with the keyboard and the mouse on the real widgets.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "qt_test_support.h"
+
+namespace {
+
+const QString kWelcome = QStringLiteral("Zantrel Velquist Creator - Bienvenue...");
+const QString kParameters = QStringLiteral("Zantrel Velquist Creator - Saisie des paramètres...");
+const QString kFinished = QStringLiteral("Zantrel Velquist Creator - Opération terminée...");
+
+class KeyboardTest : public qt_testing::QtWizardTest {
+ protected:
+  void OpenParameterPage() {
+    Start();
+    Key(Qt::Key_Return);
+    ASSERT_EQ(Caption(), kParameters);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Page()));
+  }
+  QString Text(const char* field) { return Control<QLineEdit>(field)->text(); }
+  // Waits for the click that an access key starts to finish.
+  void Settle() { QTest::qWait(200); }
+};
+
+TEST_F(KeyboardTest, EnterAndSpacePressOnlyTheFocusedButton) {
+  Start();
+  EXPECT_EQ(FocusName(), QStringLiteral("Command2"));
+  Key(Qt::Key_Tab);  // to Cancel: Enter must not press Next
+  Key(Qt::Key_Tab);
+  Key(Qt::Key_Space);  // Space presses Next, which has the focus again
+  ASSERT_EQ(Caption(), kParameters);
+  Key(Qt::Key_Return);  // in the name field: moves on, presses nothing
+  EXPECT_EQ(Caption(), kParameters);
+  EXPECT_EQ(FocusName(), QStringLiteral("Text2"));
+}
+
+TEST_F(KeyboardTest, EscapeDoesNothingOnAnyPage) {
+  Start();
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Caption(), kWelcome);
+  Key(Qt::Key_Return);
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Caption(), kParameters);
+  EXPECT_EQ(platform.quits, 0);
+}
+
+TEST_F(KeyboardTest, AccessKeysPressEnabledButtonsOnly) {
+  Start();
+  QTest::keyClick(Page(), Qt::Key_P, Qt::AltModifier);  // "< Précédent" is disabled
+  Settle();
+  EXPECT_EQ(Caption(), kWelcome);
+  QTest::mouseClick(Control("Command3"), Qt::LeftButton);
+  EXPECT_EQ(Caption(), kWelcome);
+
+  QTest::keyClick(Page(), Qt::Key_S, Qt::AltModifier);
+  Settle();
+  ASSERT_EQ(Caption(), kParameters);
+  QTest::keyClick(Page(), Qt::Key_P, Qt::AltModifier);
+  Settle();
+  ASSERT_EQ(Caption(), kWelcome);
+  QTest::keyClick(Page(), Qt::Key_A, Qt::AltModifier);
+  Settle();
+  EXPECT_TRUE(qt_testing::OpenPages().empty());
+  EXPECT_EQ(platform.quits, 1);
+}
+
+TEST_F(KeyboardTest, TheCompletionPageCancelCannotBePressed) {
+  OpenParameterPage();
+  Control<QLineEdit>("Text1")->setText(QStringLiteral("Mon Programme"));
+  Control<QLineEdit>("Text2")->setText(QStringLiteral("1"));
+  Control<QLineEdit>("Text3")->setText(QStringLiteral("x"));
+  QTest::mouseClick(Control("Command2"), Qt::LeftButton);
+  ASSERT_EQ(Caption(), kFinished);
+  QTest::keyClick(Page(), Qt::Key_A, Qt::AltModifier);
+  Settle();
+  QTest::mouseClick(Control("Command1"), Qt::LeftButton);
+  EXPECT_EQ(Caption(), kFinished);
+  EXPECT_EQ(platform.quits, 0);
+  QTest::keyClick(Page(), Qt::Key_N, Qt::AltModifier);  // New
+  Settle();
+  EXPECT_EQ(Caption(), kWelcome);
+}
+
+TEST_F(KeyboardTest, TheTitleBarCloseControlEndsTheApplication) {
+  OpenParameterPage();
+  Page()->close();
+  EXPECT_TRUE(qt_testing::OpenPages().empty());
+  EXPECT_EQ(platform.quits, 1);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(KeyboardTest, TheDestinationCanBeCopiedButNotChanged) {
+  OpenParameterPage();
+  auto* destination = Control<QLineEdit>("Text4");
+  const QString shown = QString::fromStdString(tree.Root() + "/Output/");
+  EXPECT_EQ(destination->text(), shown);
+  EXPECT_TRUE(destination->isReadOnly());
+  destination->setFocus();
+  QTest::keyClicks(destination, QStringLiteral("abc"));
+  for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_Delete}) Key(key);
+  QApplication::clipboard()->setText(QStringLiteral("collé"));
+  Key(Qt::Key_V, Qt::ControlModifier);
+  Key(Qt::Key_A, Qt::ControlModifier);
+  Key(Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(destination->text(), shown);
+  Key(Qt::Key_A, Qt::ControlModifier);
+  Key(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), shown);
+  EXPECT_EQ(platform.beeps, 0);
+}
+
+TEST_F(KeyboardTest, TheSetUpFillsTheLanguagesAndLeavesTheFocusOnTheName) {
+  tree.Write(std::string(testing_support::kLanguages) + "/Anglais.lng", "en");
+  OpenParameterPage();
+  auto* combo = Control<QComboBox>("Combo1");
+  ASSERT_EQ(combo->count(), 2);
+  EXPECT_EQ(combo->currentIndex(), 0);
+  EXPECT_EQ(combo->currentText(), combo->itemText(0));
+  EXPECT_EQ(FocusName(), QStringLiteral("Text1"));
+  // Typed text that matches no entry is taken as it is.
+  combo->setFocus();
+  combo->lineEdit()->selectAll();
+  QTest::keyClicks(combo, QStringLiteral("Klingon"));
+  EXPECT_EQ(combo->currentText(), QStringLiteral("Klingon"));
+  EXPECT_EQ(combo->count(), 2);
+}
+
+TEST_F(KeyboardTest, TheNameRefusesFileNameCharactersOnceEach) {
+  OpenParameterPage();
+  QTest::keyClicks(Control("Text1"), QStringLiteral("Mon/Programme"));
+  EXPECT_EQ(Text("Text1"), QStringLiteral("MonProgramme"));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].flags, 0x10040u);
+}
+
+TEST_F(KeyboardTest, TheVersionTakesDigitsAndPointsOnly) {
+  OpenParameterPage();
+  QWidget* version = Control("Text2");
+  for (const QString& typed : {QStringLiteral("1.0.0.0"), QStringLiteral("1000"), QStringLiteral("."),
+                              QStringLiteral("1..2")}) {
+    Control<QLineEdit>("Text2")->clear();
+    QTest::keyClicks(version, typed);
+    EXPECT_EQ(Text("Text2"), typed);
+  }
+  QTest::keyClicks(version, QStringLiteral(" a,-"));
+  EXPECT_EQ(Text("Text2"), QStringLiteral("1..2"));
+  EXPECT_EQ(platform.beeps, 4);
+  QTest::keyClick(version, Qt::Key_Backspace);
+  EXPECT_EQ(Text("Text2"), QStringLiteral("1.."));
+}
+
+TEST_F(KeyboardTest, PasteIsRefusedInTheVersionAndWorksInTheName) {
+  OpenParameterPage();
+  QApplication::clipboard()->setText(QStringLiteral("2.5"));
+  QTest::keyClick(Control("Text2"), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Text("Text2"), QString());
+  EXPECT_EQ(platform.beeps, 1);
+  QApplication::clipboard()->setText(QStringLiteral("Mon Programme"));
+  QTest::keyClick(Control("Text1"), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Text("Text1"), QStringLiteral("Mon Programme"));
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(KeyboardTest, FiveEntersFromTheNameReachNextAndTypeNothing) {
+  OpenParameterPage();
+  const QString destination = Text("Text4");
+  for (int i = 0; i < 5; ++i) Key(Qt::Key_Return);
+  EXPECT_EQ(FocusName(), QStringLiteral("Command2"));
+  EXPECT_EQ(Text("Text1"), QString());
+  EXPECT_EQ(Text("Text2"), QString());
+  EXPECT_EQ(Text("Text3"), QString());
+  EXPECT_EQ(Text("Text4"), destination);
+  EXPECT_EQ(Control<QComboBox>("Combo1")->count(), 1);
+  EXPECT_EQ(Caption(), kParameters);
+  EXPECT_EQ(platform.beeps, 0);
+}
+
+TEST_F(KeyboardTest, AWholeRunTypedWithTheKeyboardBuildsTheKit) {
+  OpenParameterPage();
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Mon Programme"));
+  Key(Qt::Key_Return);
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1.0.0.0"));
+  Key(Qt::Key_Return);
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("https://www.example.com/monprog.maj"));
+  for (int i = 0; i < 4; ++i) Key(Qt::Key_Return);  // address, language, destination, then Next itself
+  ASSERT_EQ(Caption(), kFinished);
+  EXPECT_TRUE(platform.messages.empty());
+  const std::string kit = "Output/Mon Programme/Mon Programme - Update";
+  EXPECT_EQ(tree.Read(kit + ".exe"), tree.Read(testing_support::kUpdater));
+  EXPECT_EQ(tree.Read(kit + ".exe.manifest"), tree.Read(testing_support::kManifest));
+  EXPECT_EQ(tree.Read(kit + ".lng"), tree.Read(std::string(testing_support::kLanguages) + "/Français.lng"));
+  EXPECT_EQ(tree.Read(kit + ".cfg"),
+            "ADR https://www.example.com/monprog.maj\r\nLOC \\Mon Programme - Update.ver\r\nTIT Mon Programme");
+  EXPECT_EQ(tree.Read(kit + ".ver"), "VER 1.0.0.0");
+  EXPECT_EQ(FocusName(), QStringLiteral("Command2"));
+  Key(Qt::Key_Return);  // Finish
+  EXPECT_TRUE(qt_testing::OpenPages().empty());
+  EXPECT_EQ(platform.quits, 1);
+}
+
+}  // namespace
