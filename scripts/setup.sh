@@ -1,0 +1,26 @@
+# Installs the Debian packages the project needs that are not installed yet.
+# Sourced by run.sh and test.sh.
+
+zvc_packages=(
+  cmake g++ make            # the build
+  qt6-base-dev              # Qt 6 Widgets
+  libgtest-dev              # the tests
+  libbenchmark-dev          # the copy benchmark
+  fonts-liberation          # the dialog font
+  xvfb xauth                # running the wizard without a screen
+)
+
+zvc_missing=()
+for package in "${zvc_packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    zvc_missing+=("$package")
+  fi
+done
+
+if [ "${#zvc_missing[@]}" -gt 0 ]; then
+  echo "Installing: ${zvc_missing[*]}"
+  zvc_sudo=()
+  [ "$(id -u)" -ne 0 ] && zvc_sudo=(sudo)
+  "${zvc_sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${zvc_sudo[@]}" apt-get install -y -qq --no-install-recommends "${zvc_missing[@]}"
+fi
