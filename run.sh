@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 source scripts/setup.sh
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZVC_TESTS=OFF
-cmake --build build --parallel "$(nproc)"
+cmake --build build --parallel "$(nproc)" --target zantrel-velquist-creator page_screenshots
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display here: the wizard is built and staged in build/. Run it with: xvfb-run -a ./build/zantrel-velquist-creator"

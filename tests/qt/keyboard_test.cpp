@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -154,6 +155,17 @@ TEST_F(KeyboardTest, TheVersionTakesDigitsAndPointsOnly) {
   EXPECT_EQ(platform.beeps, 4);
   QTest::keyClick(version, Qt::Key_Backspace);
   EXPECT_EQ(Text("Text2"), QStringLiteral("1.."));
+}
+
+TEST_F(KeyboardTest, ComposedCharactersGoThroughTheFiltersToo) {
+  OpenParameterPage();
+  QInputMethodEvent composed;
+  composed.setCommitString(QStringLiteral("ê"));
+  QApplication::sendEvent(Control("Text2"), &composed);
+  EXPECT_EQ(Text("Text2"), QString());
+  EXPECT_EQ(platform.beeps, 1);
+  QApplication::sendEvent(Control("Text1"), &composed);
+  EXPECT_EQ(Text("Text1"), QStringLiteral("ê"));
 }
 
 TEST_F(KeyboardTest, PasteIsRefusedInTheVersionAndWorksInTheName) {

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -30,8 +31,14 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
 KeyPressFilter::KeyPressFilter(QObject* parent, Filter filter) : QObject(parent), filter_(std::move(filter)) {}
 
 bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return false;
-  const std::u16string typed = TypedCodes(*static_cast<QKeyEvent*>(event));
+  std::u16string typed;
+  if (event->type() == QEvent::KeyPress) {
+    typed = TypedCodes(*static_cast<QKeyEvent*>(event));
+  } else if (event->type() == QEvent::InputMethod) {
+    // Characters composed with dead keys or an input method are typed too.
+    const QString committed = static_cast<QInputMethodEvent*>(event)->commitString();
+    typed.assign(reinterpret_cast<const char16_t*>(committed.utf16()), static_cast<std::size_t>(committed.size()));
+  }
   if (typed.empty()) return false;
 
   std::u16string passed;
