@@ -62,32 +62,6 @@ TEST(KitPaths, NoSeparatorIsInsertedBetweenDestinationAndName) {
   EXPECT_EQ(kit::KitDirectoryPath("/d", "N"), "/dN/");
 }
 
-TEST(KitPaths, AccentedNameIsUsedAsIs) {
-  EXPECT_EQ(kit::KitFilePath("/o/", "Éditeur", KitFile::Config), "/o/Éditeur/Éditeur - Update.cfg");
-}
-
-TEST(KitPaths, TwoProgramsLieSideBySide) {
-  const std::string destination = "/opt/zvc/Output/";
-  EXPECT_EQ(kit::KitFilePath(destination, "Autre Programme", KitFile::Version),
-            "/opt/zvc/Output/Autre Programme/Autre Programme - Update.ver");
-  EXPECT_NE(kit::KitDirectoryPath(destination, "Autre Programme"), kit::KitDirectoryPath(destination, "Mon Programme"));
-}
-
-TEST(KitPaths, ManifestNameIsTheUpdaterNameFollowedByManifest) {
-  EXPECT_EQ(kit::KitFilePath("/o/", "P", KitFile::Manifest),
-            kit::KitFilePath("/o/", "P", KitFile::Updater) + ".manifest");
-}
-
-TEST(KitPaths, SuffixesInWritingOrder) {
-  EXPECT_EQ(kit::KitFileSuffix(KitFile::Updater), " - Update.exe");
-  EXPECT_EQ(kit::KitFileSuffix(KitFile::Manifest), " - Update.exe.manifest");
-  EXPECT_EQ(kit::KitFileSuffix(KitFile::Language), " - Update.lng");
-  EXPECT_EQ(kit::KitFileSuffix(KitFile::Config), " - Update.cfg");
-  EXPECT_EQ(kit::KitFileSuffix(KitFile::Version), " - Update.ver");
-  EXPECT_EQ(static_cast<int>(KitFile::Updater), 1);
-  EXPECT_EQ(static_cast<int>(KitFile::Version), 5);
-}
-
 TEST(LanguageEntry, LastFourCharactersAreRemoved) {
   EXPECT_EQ(kit::LanguageEntryFromFileName("Français.lng"), "Français");
   EXPECT_EQ(kit::LanguageEntryFromFileName("Anglais.lng"), "Anglais");
