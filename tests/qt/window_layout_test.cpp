@@ -28,18 +28,21 @@ class NoEvents : public ui::WindowEvents {
 };
 
 struct PageCase {
+  const char* name;
   const ui::PageLayout& (*layout)();
   const char* caption;
   std::vector<const char*> focusCycle;
 };
 
 const PageCase kPages[] = {
-    {pages::WelcomeWizardLayout, "Zantrel Velquist Creator - Bienvenue...", {"Command2", "Command1"}},
-    {pages::Step1WizardLayout,
+    {"Welcome", pages::WelcomeWizardLayout, "Zantrel Velquist Creator - Bienvenue...", {"Command2", "Command1"}},
+    {"Parameters", pages::Step1WizardLayout,
      "Zantrel Velquist Creator - Saisie des paramètres...",
      {"Text1", "Text2", "Text3", "Combo1", "Text4", "Command2", "Command3", "Command1"}},
-    {pages::WizardFinishedLayout, "Zantrel Velquist Creator - Opération terminée...", {"Command2", "Command3"}},
+    {"Finished", pages::WizardFinishedLayout, "Zantrel Velquist Creator - Opération terminée...", {"Command2", "Command3"}},
 };
+
+void PrintTo(const PageCase& page, std::ostream* out) { *out << page.name; }
 
 class WindowLayoutTest : public ::testing::TestWithParam<PageCase> {
  protected:
@@ -147,6 +150,6 @@ TEST_P(WindowLayoutTest, TabAndShiftTabCycleThroughTheFocusableControls) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, WindowLayoutTest, ::testing::ValuesIn(kPages),
-                         [](const auto& info) { return std::to_string(info.index); });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
