@@ -15,15 +15,6 @@ std::string Fragment(std::initializer_list<std::string_view> pieces) {
   }
   return fragment;
 }
-
-std::string Concatenate(std::string_view left, std::string_view right) {
-  std::string result;
-  result.reserve(left.size() + right.size());
-  result += left;
-  result += right;
-  return result;
-}
-
 }  // namespace
 
 std::string InstallRootFrom(std::string executableDirectory) {
@@ -55,7 +46,7 @@ std::string KitDirectoryPath(const std::string& destination, const std::string& 
 }
 
 std::string KitFilePath(const std::string& destination, const std::string& programName, KitFile file) {
-  return KitDirectoryPath(destination, programName) + Concatenate(programName, KitFileSuffix(file));
+  return KitDirectoryPath(destination, programName) + programName + std::string(KitFileSuffix(file));
 }
 
 std::string_view KitFileSuffix(KitFile file) {
