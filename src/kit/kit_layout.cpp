@@ -15,6 +15,7 @@ std::string Fragment(std::initializer_list<std::string_view> pieces) {
   }
   return fragment;
 }
+
 }  // namespace
 
 std::string InstallRootFrom(std::string executableDirectory) {
