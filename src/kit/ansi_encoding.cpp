@@ -24,10 +24,9 @@ std::optional<char> ByteOf(char32_t character) {
   return std::nullopt;
 }
 
-// Decodes the character that starts at `position` and moves past it.
-// Refuses what RFC 3629 refuses: stray or missing continuation bytes,
-// overlong forms, surrogates and anything above U+10FFFF.
-std::optional<char32_t> NextCharacter(std::string_view text, std::size_t& position) {
+}  // namespace
+
+std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& position) {
   const auto lead = static_cast<unsigned char>(text[position]);
   std::size_t length;
   char32_t character;
@@ -55,14 +54,12 @@ std::optional<char32_t> NextCharacter(std::string_view text, std::size_t& positi
   return character;
 }
 
-}  // namespace
-
 std::optional<std::string> ToAnsi(std::string_view utf8) {
   std::string ansi;
   ansi.reserve(utf8.size());
   std::size_t position = 0;
   while (position < utf8.size()) {
-    const std::optional<char32_t> character = NextCharacter(utf8, position);
+    const std::optional<char32_t> character = DecodeUtf8(utf8, position);
     if (!character) return std::nullopt;
     const std::optional<char> byte = ByteOf(*character);
     if (!byte) return std::nullopt;

@@ -10,16 +10,15 @@
 namespace kit {
 namespace {
 
-// Decodes one UTF-8 sequence at the front of the text; invalid bytes come
-// back one at a time as themselves, which the code page test refuses.
-char32_t PopCodePoint(std::string_view& text) {
-  const auto lead = static_cast<unsigned char>(text.front());
-  std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
-  if (length > text.size()) length = 1;
-  char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
-  for (std::size_t i = 1; i < length; ++i) c = (c << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
+// Takes the next character off the front of the text; a byte that is not
+// UTF-8 comes off alone, as itself, and the code page test refuses it.
+char32_t PopCharacter(std::string_view& text) {
+  std::size_t length = 0;
+  const std::optional<char32_t> character = DecodeUtf8(text, length);
+  if (!character) length = 1;
+  const char32_t popped = character ? *character : static_cast<unsigned char>(text.front());
   text.remove_prefix(length);
-  return c;
+  return popped;
 }
 
 bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
@@ -50,8 +49,8 @@ bool IsTooLong(std::string_view name, std::string_view destination, FolderNameRu
   if (rules == FolderNameRules::Posix) return name.size() + kLongestSuffix > kPosixNameMax || longestPath > kPosixPathMax;
   // Windows counts characters, not bytes.
   std::size_t nameChars = 0, destinationChars = 0;
-  for (std::string_view rest = name; !rest.empty(); PopCodePoint(rest)) ++nameChars;
-  for (std::string_view rest = destination; !rest.empty(); PopCodePoint(rest)) ++destinationChars;
+  for (std::string_view rest = name; !rest.empty(); PopCharacter(rest)) ++nameChars;
+  for (std::string_view rest = destination; !rest.empty(); PopCharacter(rest)) ++destinationChars;
   return nameChars + kLongestSuffix > 255 || destinationChars + 2 * nameChars + 1 + kLongestSuffix > kWindowsPathMax;
 }
 
@@ -63,7 +62,7 @@ bool IsRefusedNameCharacter(char32_t c) {
 
 bool HasControlCharacter(std::string_view utf8) {
   while (!utf8.empty()) {
-    if (IsControl(PopCodePoint(utf8))) return true;
+    if (IsControl(PopCharacter(utf8))) return true;
   }
   return false;
 }
@@ -71,7 +70,7 @@ bool HasControlCharacter(std::string_view utf8) {
 std::optional<std::string> FirstUnwritableCharacter(std::string_view utf8) {
   while (!utf8.empty()) {
     const std::string_view before = utf8;
-    PopCodePoint(utf8);
+    PopCharacter(utf8);
     const std::string_view character = before.substr(0, before.size() - utf8.size());
     if (!IsAnsiRepresentable(character)) return std::string(character);
   }
