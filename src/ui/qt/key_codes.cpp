@@ -23,8 +23,7 @@ std::u16string TypedCodes(const QKeyEvent& event) {
     return std::u16string(1, static_cast<char16_t>(key - Qt::Key_A + 1));
   }
   if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
-  const QString text = event.text();
-  return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+  return event.text().toStdU16String();
 }
 
 }  // namespace ui::qt

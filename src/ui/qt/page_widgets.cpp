@@ -36,8 +36,7 @@ bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event) {
     typed = TypedCodes(*static_cast<QKeyEvent*>(event));
   } else if (event->type() == QEvent::InputMethod) {
     // Characters composed with dead keys or an input method are typed too.
-    const QString committed = static_cast<QInputMethodEvent*>(event)->commitString();
-    typed.assign(reinterpret_cast<const char16_t*>(committed.utf16()), static_cast<std::size_t>(committed.size()));
+    typed = static_cast<QInputMethodEvent*>(event)->commitString().toStdU16String();
   }
   if (typed.empty()) return false;
 
@@ -48,7 +47,7 @@ bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event) {
   if (passed == typed) return false;  // the control handles the key as usual
   // Some characters of a multi-character input passed: type those alone.
   if (!passed.empty()) {
-    const QString text = QString::fromUtf16(passed.data(), static_cast<qsizetype>(passed.size()));
+    const QString text = QString::fromStdU16String(passed);
     if (auto* edit = qobject_cast<QLineEdit*>(watched)) edit->insert(text);
     if (auto* combo = qobject_cast<QComboBox*>(watched); combo && combo->lineEdit()) combo->lineEdit()->insert(text);
   }
