@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs every test through CTest.
+# UndefinedBehaviorSanitizer, and runs every test through CTest; then builds
+# the Windows edition and runs its tests under Wine. A failure in either half
+# fails the command.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -16,3 +18,6 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 ctest --test-dir build-tests --output-on-failure --parallel "$(nproc)"
+
+# The Windows edition, cross-built with MinGW-w64 and tested under Wine.
+scripts/test-windows.sh

@@ -5,6 +5,9 @@ zvc_packages=(
   cmake g++ make            # the build
   qt6-base-dev              # Qt 6 Widgets
   libgtest-dev              # the tests
+  googletest                # its sources, built for the Windows edition
+  g++-mingw-w64-x86-64-posix  # the Windows edition's cross-compiler and windres
+  wine64 wine fonts-wine    # running the Windows edition's tests
   libbenchmark-dev          # the copy benchmark
   fonts-liberation          # the dialog font
   xvfb xauth                # running the wizard without a screen

@@ -25,15 +25,15 @@ TEST(RealFileOperations, TemporaryFileIsHiddenBesideTheTargetAndUnique) {
     ASSERT_NE(file, kit::kNoFile);
     handles.push_back(file);
     paths.insert(path);
-    EXPECT_EQ(fs::path(path).parent_path(), dir.path());
-    EXPECT_EQ(fs::path(path).filename().string().front(), '.');
-    EXPECT_NE(fs::path(path).filename().string().find("P - Update.exe"), std::string::npos);
+    EXPECT_EQ(kit_test::PathOf(path).parent_path(), dir.path());
+    EXPECT_TRUE(kit_test::IsHidden(path));
+    EXPECT_NE(kit_test::Utf8Of(kit_test::PathOf(path).filename()).find("P - Update.exe"), std::string::npos);
   }
   EXPECT_EQ(paths.size(), 20u);
   EXPECT_FALSE(fs::exists(dir / "P - Update.exe"));
   for (kit::FileHandle file : handles) EXPECT_TRUE(files.Close(file));
   for (const std::string& path : paths) {
-    EXPECT_EQ(fs::file_size(path), 0u);
+    EXPECT_EQ(fs::file_size(kit_test::PathOf(path)), 0u);
     EXPECT_TRUE(files.Remove(path));
   }
   EXPECT_TRUE(NamesIn(dir.path()).empty());
@@ -76,7 +76,7 @@ TEST(RealFileOperations, LengthOnlyForOrdinaryFiles) {
   fs::create_directory(dir / "d");
   EXPECT_EQ(files.FileLength(dir / "d"), std::nullopt);
   EXPECT_EQ(files.FileLength(dir / "missing"), std::nullopt);
-  EXPECT_EQ(files.FileLength("/dev/null"), std::nullopt);
+  EXPECT_EQ(files.FileLength(kit_test::kNullDevice), std::nullopt);
   EXPECT_EQ(files.OpenForReading(dir / "missing"), kit::kNoFile);
 }
 

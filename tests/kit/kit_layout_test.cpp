@@ -1,49 +1,71 @@
-// Paths of the install tree and of the kit.
+// Paths of the install tree and of the kit. The cases run with the
+// separator and the roots of the system they run on: "/" and "/opt/zvc" on
+// Linux; "\", "C:\" and the worked example C:\Outils\Assistant on Windows.
 #include "kit/kit_layout.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
 using kit::KitFile;
 
-TEST(InstallRoot, OneTrailingSeparatorIsRemoved) {
-  EXPECT_EQ(kit::InstallRootFrom("/opt/zvc/"), "/opt/zvc");
-  EXPECT_EQ(kit::InstallRootFrom("/opt/zvc"), "/opt/zvc");
-  EXPECT_EQ(kit::InstallRootFrom("/opt/zvc//"), "/opt/zvc/");
+#ifdef _WIN32
+const std::string kInstall = "C:\\Outils\\Assistant";
+const std::string kRootDirectory = "C:\\";
+const std::string kRootInstallRoot = "C:";
+#else
+const std::string kInstall = "/opt/zvc";
+const std::string kRootDirectory = "/";
+const std::string kRootInstallRoot = "";
+#endif
+
+// A path written with "/", in the system's separator.
+std::string Native(std::string path) {
+  std::replace(path.begin(), path.end(), '/', kit::kSeparator.front());
+  return path;
 }
 
-TEST(InstallRoot, RootDirectoryGivesTheEmptyString) { EXPECT_EQ(kit::InstallRootFrom("/"), ""); }
+TEST(InstallRoot, OneTrailingSeparatorIsRemoved) {
+  EXPECT_EQ(kit::InstallRootFrom(kInstall + Native("/")), kInstall);
+  EXPECT_EQ(kit::InstallRootFrom(kInstall), kInstall);
+  EXPECT_EQ(kit::InstallRootFrom(kInstall + Native("//")), kInstall + Native("/"));
+}
+
+TEST(InstallRoot, RootDirectoryLosesItsSeparator) { EXPECT_EQ(kit::InstallRootFrom(kRootDirectory), kRootInstallRoot); }
 
 TEST(InstallTreePaths, UnderAnInstallDirectory) {
-  const std::string root = "/opt/zvc";
-  EXPECT_EQ(kit::UpdaterExecutablePath(root), "/opt/zvc/Redistributable/Program/Zantrel Velquist.exe");
-  EXPECT_EQ(kit::UpdaterManifestPath(root), "/opt/zvc/Redistributable/Program/Zantrel Velquist.exe.manifest");
-  EXPECT_EQ(kit::LanguageDirectoryPath(root), "/opt/zvc/Redistributable/Language Files/");
-  EXPECT_EQ(kit::LanguageFilePath(root, "Français"), "/opt/zvc/Redistributable/Language Files/Français.lng");
-  EXPECT_EQ(kit::DefaultDestination(root), "/opt/zvc/Output/");
+  EXPECT_EQ(kit::UpdaterExecutablePath(kInstall), kInstall + Native("/Redistributable/Program/Zantrel Velquist.exe"));
+  EXPECT_EQ(kit::UpdaterManifestPath(kInstall),
+            kInstall + Native("/Redistributable/Program/Zantrel Velquist.exe.manifest"));
+  EXPECT_EQ(kit::LanguageDirectoryPath(kInstall), kInstall + Native("/Redistributable/Language Files/"));
+  EXPECT_EQ(kit::LanguageFilePath(kInstall, "Français"),
+            kInstall + Native("/Redistributable/Language Files/Français.lng"));
+  EXPECT_EQ(kit::DefaultDestination(kInstall), kInstall + Native("/Output/"));
 }
 
 TEST(InstallTreePaths, AtTheRootNoSeparatorIsDoubled) {
-  const std::string root = kit::InstallRootFrom("/");
-  EXPECT_EQ(kit::UpdaterExecutablePath(root), "/Redistributable/Program/Zantrel Velquist.exe");
-  EXPECT_EQ(kit::UpdaterManifestPath(root), "/Redistributable/Program/Zantrel Velquist.exe.manifest");
-  EXPECT_EQ(kit::LanguageDirectoryPath(root), "/Redistributable/Language Files/");
-  EXPECT_EQ(kit::LanguageFilePath(root, "Anglais"), "/Redistributable/Language Files/Anglais.lng");
-  EXPECT_EQ(kit::DefaultDestination(root), "/Output/");
-  EXPECT_EQ(kit::KitDirectoryPath(kit::DefaultDestination(root), "Mon Programme"), "/Output/Mon Programme/");
+  const std::string root = kit::InstallRootFrom(kRootDirectory);
+  EXPECT_EQ(kit::UpdaterExecutablePath(root), root + Native("/Redistributable/Program/Zantrel Velquist.exe"));
+  EXPECT_EQ(kit::UpdaterManifestPath(root), root + Native("/Redistributable/Program/Zantrel Velquist.exe.manifest"));
+  EXPECT_EQ(kit::LanguageDirectoryPath(root), root + Native("/Redistributable/Language Files/"));
+  EXPECT_EQ(kit::LanguageFilePath(root, "Anglais"), root + Native("/Redistributable/Language Files/Anglais.lng"));
+  EXPECT_EQ(kit::DefaultDestination(root), root + Native("/Output/"));
+  EXPECT_EQ(kit::KitDirectoryPath(kit::DefaultDestination(root), "Mon Programme"),
+            root + Native("/Output/Mon Programme/"));
   EXPECT_EQ(kit::KitFilePath(kit::DefaultDestination(root), "Mon Programme", KitFile::Updater),
-            "/Output/Mon Programme/Mon Programme - Update.exe");
+            root + Native("/Output/Mon Programme/Mon Programme - Update.exe"));
 }
 
 TEST(InstallTreePaths, LanguageEntryIsUsedUnchanged) {
-  EXPECT_EQ(kit::LanguageFilePath("/r", " fr "), "/r/Redistributable/Language Files/ fr .lng");
-  EXPECT_EQ(kit::LanguageFilePath("/r", ""), "/r/Redistributable/Language Files/.lng");
+  EXPECT_EQ(kit::LanguageFilePath(Native("/r"), " fr "), Native("/r/Redistributable/Language Files/ fr .lng"));
+  EXPECT_EQ(kit::LanguageFilePath(Native("/r"), ""), Native("/r/Redistributable/Language Files/.lng"));
 }
 
 TEST(KitPaths, WorkedExampleMonProgramme) {
-  const std::string destination = kit::DefaultDestination("/opt/zvc");
-  const std::string kitDirectory = "/opt/zvc/Output/Mon Programme/";
+  const std::string destination = kit::DefaultDestination(kInstall);
+  const std::string kitDirectory = kInstall + Native("/Output/Mon Programme/");
   EXPECT_EQ(kit::KitDirectoryPath(destination, "Mon Programme"), kitDirectory);
   EXPECT_EQ(kit::KitFilePath(destination, "Mon Programme", KitFile::Updater),
             kitDirectory + "Mon Programme - Update.exe");
@@ -58,8 +80,8 @@ TEST(KitPaths, WorkedExampleMonProgramme) {
 }
 
 TEST(KitPaths, NoSeparatorIsInsertedBetweenDestinationAndName) {
-  EXPECT_EQ(kit::KitDirectoryPath("/d/", "N"), "/d/N/");
-  EXPECT_EQ(kit::KitDirectoryPath("/d", "N"), "/dN/");
+  EXPECT_EQ(kit::KitDirectoryPath(Native("/d/"), "N"), Native("/d/N/"));
+  EXPECT_EQ(kit::KitDirectoryPath(Native("/d"), "N"), Native("/dN/"));
 }
 
 TEST(LanguageEntry, LastFourCharactersAreRemoved) {
@@ -69,7 +91,7 @@ TEST(LanguageEntry, LastFourCharactersAreRemoved) {
 }
 
 TEST(LanguageEntry, EntryTurnsBackIntoTheListedFile) {
-  const std::string root = "/opt/zvc";
+  const std::string root = kInstall;
   for (const std::string name : {"Français.lng", "Anglais.lng", "a b.lng"})
     EXPECT_EQ(kit::LanguageFilePath(root, kit::LanguageEntryFromFileName(name)),
               kit::LanguageDirectoryPath(root) + name);

@@ -1,9 +1,12 @@
 // Helpers shared by the kit tests: a private scratch directory, whole-file
-// reads and writes, and file operations that fail on request.
+// reads and writes, and file operations that fail on request. Paths are
+// UTF-8 strings, as in the program; they become std::filesystem paths only
+// through PathOf, which reads them as UTF-8 on every system.
 #pragma once
 
-#include <sys/stat.h>
-#include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <atomic>
 #include <cerrno>
@@ -12,16 +15,25 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <random>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "kit/file_operations.h"
+#include "kit/kit_layout.h"
 
 namespace kit_test {
 
 namespace fs = std::filesystem;
+
+inline fs::path PathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+inline std::string Utf8Of(const fs::path& path) {
+  const std::u8string utf8 = path.u8string();
+  return std::string(utf8.begin(), utf8.end());
+}
 
 // A fresh directory under the system's temporary directory, removed with
 // everything in it when the test ends.
@@ -29,9 +41,9 @@ class ScratchDirectory {
  public:
   ScratchDirectory() {
     static std::atomic<unsigned> counter{0};
+    static const std::string run = std::to_string(std::random_device()());
     for (int attempt = 0; attempt < 1000; ++attempt) {
-      fs::path candidate =
-          fs::temp_directory_path() / ("zvc-kit-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+      fs::path candidate = fs::temp_directory_path() / ("zvc-kit-test-" + run + "-" + std::to_string(counter++));
       std::error_code error;
       if (fs::create_directory(candidate, error)) {
         path_ = candidate;
@@ -48,23 +60,23 @@ class ScratchDirectory {
   }
 
   const fs::path& path() const { return path_; }
-  // The path of a name inside the directory, as a string.
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  // The path of a name inside the directory, as a UTF-8 string.
+  std::string operator/(const std::string& name) const { return Utf8Of(path_ / PathOf(name)); }
   // The directory's path ending with a separator, as the kit paths are built.
-  std::string WithSeparator() const { return path_.string() + "/"; }
+  std::string WithSeparator() const { return Utf8Of(path_) + std::string(kit::kSeparator); }
 
  private:
   fs::path path_;
 };
 
 inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathOf(path), std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(PathOf(path), std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
   if (!out) throw std::runtime_error("cannot write " + path);
@@ -73,9 +85,29 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
 // The names in a directory, hidden ones included.
 inline std::set<std::string> NamesIn(const fs::path& directory) {
   std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(directory)) names.insert(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(directory)) names.insert(Utf8Of(entry.path().filename()));
   return names;
 }
+inline std::set<std::string> NamesIn(const std::string& directory) { return NamesIn(PathOf(directory)); }
+
+// True when the file is hidden: marked so on Windows, named with a leading
+// point on Linux.
+inline bool IsHidden(const std::string& path) {
+#ifdef _WIN32
+  const DWORD attributes = GetFileAttributesW(PathOf(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+#else
+  return Utf8Of(PathOf(path).filename()).starts_with('.');
+#endif
+}
+
+// The system's device that swallows everything: a file name that names no
+// ordinary file.
+#ifdef _WIN32
+inline constexpr const char* kNullDevice = "NUL";
+#else
+inline constexpr const char* kNullDevice = "/dev/null";
+#endif
 
 // Every byte value in turn, then lone CR and LF bytes, up to `size` bytes.
 inline std::string PatternBytes(std::size_t size) {
@@ -162,22 +194,5 @@ class FailingFileOperations : public kit::FileOperations {
   int openFiles_ = 0;
   bool failed_ = false;
 };
-
-// The permission bits that a file newly created in the directory gets
-// under the current umask, found by creating one.
-inline unsigned FreshFilePermissions(const ScratchDirectory& directory) {
-  const std::string probe = directory / "fresh-file-probe";
-  WriteBytes(probe, "x");
-  struct stat status {};
-  ::stat(probe.c_str(), &status);
-  fs::remove(probe);
-  return status.st_mode & 07777;
-}
-
-inline unsigned PermissionsOf(const std::string& path) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) throw std::runtime_error("cannot examine " + path);
-  return status.st_mode & 07777;
-}
 
 }  // namespace kit_test

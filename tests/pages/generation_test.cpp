@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "kit/entry_rules.h"
 #include "wizard_fixture.h"
 
 namespace {
@@ -256,7 +257,7 @@ TEST_F(PastedEntryTest, NamesThatCannotBeAFolderAreRefused) {
   const std::string tooLong =
       "Le nom du programme à mettre à jour est trop long pour servir de nom de dossier et de fichier.";
   const std::pair<std::string, std::string> cases[] = {
-      {".", dots}, {"..", dots}, {".cache", "Le nom du programme à mettre à jour ne peut pas commencer par un point."}, {"Mon\r\nProgramme", control}, {"Mon\tProgramme", control},
+      {".", dots}, {"..", dots}, {"Mon\r\nProgramme", control}, {"Mon\tProgramme", control},
       {std::string("Mon\0", 4), control}, {std::string(234, 'a'), tooLong}};
   for (const auto& [name, message] : cases) {
     platform.messages.clear();
@@ -265,8 +266,26 @@ TEST_F(PastedEntryTest, NamesThatCannotBeAFolderAreRefused) {
   }
 }
 
+// A name beginning with a point would be a hidden folder on Linux only.
+TEST_F(PastedEntryTest, ALeadingPointIsRefusedOnLinuxOnly) {
+  Generate(".cache");
+  if (kit::kNativeFolderNameRules == kit::FolderNameRules::Posix) {
+    ExpectRefusedUntouched("Le nom du programme à mettre à jour ne peut pas commencer par un point.", ControlId::Text1);
+  } else {
+    EXPECT_TRUE(platform.messages.empty());
+    ExpectCompleteKit(".cache", "1.0.0.0", kAddress);
+  }
+}
+
+// The longest kit file, name + " - Update.exe.manifest", fits a name of 255
+// bytes on Linux; on Windows its whole path fits 259 characters.
 TEST_F(PastedEntryTest, TheLongestNameThatFitsIsAccepted) {
-  const std::string name(255 - std::string(" - Update.exe.manifest").size(), 'a');
+  const std::size_t suffix = std::string(" - Update.exe.manifest").size();
+  const std::size_t destination = Window().Text(ControlId::Text4).size();
+  const std::string name(kit::kNativeFolderNameRules == kit::FolderNameRules::Posix
+                             ? 255 - suffix
+                             : (259 - destination - 1 - suffix) / 2,
+                         'a');
   Generate(name);
   EXPECT_TRUE(platform.messages.empty());
   ExpectCompleteKit(name, "1.0.0.0", kAddress);

@@ -133,7 +133,7 @@ TEST_F(NavigationTest, EntriesAreGoneAfterBackAndAfterNew) {
   Window().Click(ControlId::Command3);
   Window().Click(ControlId::Command2);
   for (auto field : {ControlId::Text1, ControlId::Text2, ControlId::Text3}) EXPECT_EQ(Window().Text(field), "");
-  EXPECT_EQ(Window().Text(ControlId::Text4), tree.Root() + "/Output/");
+  EXPECT_EQ(Window().Text(ControlId::Text4), tree.Root() + testing_support::Native("/Output/"));
   EXPECT_EQ(Window().Items(ControlId::Combo1).size(), 2u);
 
   Fill("Mon Programme", "1.0.0.0", "https://www.example.com/monprog.maj");

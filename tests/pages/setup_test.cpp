@@ -11,6 +11,7 @@ namespace {
 using testing_support::InstallTree;
 using testing_support::kErrorFlags;
 using testing_support::kLanguages;
+using testing_support::Native;
 using ui::ControlId;
 
 const std::string kNoLanguage =
@@ -41,7 +42,7 @@ class SetUpTest : public testing_support::WizardTest {
 TEST_F(SetUpTest, ShowsTheDefaultDestinationAndTheFirstLanguage) {
   OpenParameterPage();
   EXPECT_EQ(Page().GetInstallRoot(), tree.Root());
-  EXPECT_EQ(Window().Text(ControlId::Text4), tree.Root() + "/Output/");
+  EXPECT_EQ(Window().Text(ControlId::Text4), tree.Root() + Native("/Output/"));
   EXPECT_EQ(Window().Items(ControlId::Combo1), std::vector<std::string>{"Français"});
   EXPECT_EQ(Window().ListIndex(ControlId::Combo1), 0);
   EXPECT_EQ(Window().Text(ControlId::Combo1), "Français");
@@ -51,21 +52,29 @@ TEST_F(SetUpTest, ShowsTheDefaultDestinationAndTheFirstLanguage) {
 }
 
 TEST_F(SetUpTest, OneTrailingSeparatorIsRemovedFromTheProgramDirectory) {
-  platform.executableDirectory = tree.Root() + "/";
+  platform.executableDirectory = tree.Root() + Native("/");
   OpenParameterPage();
   EXPECT_EQ(Page().GetInstallRoot(), tree.Root());
-  EXPECT_EQ(Window().Text(ControlId::Text4), tree.Root() + "/Output/");
+  EXPECT_EQ(Window().Text(ControlId::Text4), tree.Root() + Native("/Output/"));
 }
 
-TEST_F(SetUpTest, TheRootDirectoryGivesAnEmptyInstallRoot) {
-  platform.executableDirectory = "/";
+// The root directory is reported with its separator: "/" on Linux, a drive
+// root such as "C:\" on Windows.
+#ifdef _WIN32
+const std::string kRootDirectory = "C:\\", kRootInstallRoot = "C:";
+#else
+const std::string kRootDirectory = "/", kRootInstallRoot = "";
+#endif
+
+TEST_F(SetUpTest, TheRootDirectoryLosesItsSeparator) {
+  platform.executableDirectory = kRootDirectory;
   OpenParameterPage();
-  EXPECT_EQ(Page().GetInstallRoot(), "");
+  EXPECT_EQ(Page().GetInstallRoot(), kRootInstallRoot);
   // The destination was written before the language search failed.
   ASSERT_FALSE(platform.closedWindows.empty());
   const auto& parameters = platform.closedWindows.front();
-  if (!std::filesystem::exists("/Redistributable")) {
-    EXPECT_EQ(parameters.texts.at(ControlId::Text4), "/Output/");
+  if (!std::filesystem::exists(kRootDirectory + "Redistributable")) {
+    EXPECT_EQ(parameters.texts.at(ControlId::Text4), kRootInstallRoot + Native("/Output/"));
   }
 }
 
@@ -74,7 +83,8 @@ TEST_F(SetUpTest, ListsLanguagesInTheOrderOfTheDirectory) {
   tree.Write(Language("Deutsch.lng"), "de");
   std::vector<std::string> directoryOrder;
   for (const auto& entry : std::filesystem::directory_iterator(tree.Path(kLanguages))) {
-    const std::string name = entry.path().filename().string();
+    const std::u8string utf8 = entry.path().filename().u8string();
+    const std::string name(utf8.begin(), utf8.end());
     directoryOrder.push_back(name.substr(0, name.size() - 4));
   }
   OpenParameterPage();
@@ -84,12 +94,38 @@ TEST_F(SetUpTest, ListsLanguagesInTheOrderOfTheDirectory) {
 
 TEST_F(SetUpTest, ListsOnlyVisibleOrdinaryFilesWithTheExtension) {
   std::filesystem::create_directories(tree.Path(Language("Dossier.lng")));
-  tree.Write(Language(".Cache.lng"), "hidden");
-  tree.Write(Language(".lng"), "only the extension, so hidden");
-  tree.Write(Language("ALLEMAND.LNG"), "other case: not found by the look-up either");
+  tree.WriteHidden(kLanguages, "Caché.lng", "hidden");
   tree.Write(Language("Notes.txt"), "not a language");
+  tree.Write(Language("Notes.lngx"), "another extension");
   OpenParameterPage();
   EXPECT_EQ(Window().Items(ControlId::Combo1), std::vector<std::string>{"Français"});
+}
+
+// Names compare as the file system compares them: with regard to case on
+// Linux, without on Windows, where a name found is always found again.
+TEST_F(SetUpTest, AnUpperCaseExtensionIsListedOnWindowsOnly) {
+  tree.Remove(Language("Français.lng"));
+  tree.Write(Language("ALLEMAND.LNG"), "de");
+  OpenParameterPage();
+#ifdef _WIN32
+  EXPECT_EQ(Window().Items(ControlId::Combo1), std::vector<std::string>{"ALLEMAND"});
+  EXPECT_TRUE(platform.messages.empty());
+#else
+  ExpectEndedWith(kNoLanguage);
+#endif
+}
+
+// On Linux a name beginning with a point is hidden; on Windows the file
+// whose whole name is the extension gives an empty entry.
+TEST_F(SetUpTest, AFileNamedOnlyByTheExtension) {
+  tree.Remove(Language("Français.lng"));
+  tree.Write(Language(".lng"), "x");
+  OpenParameterPage();
+#ifdef _WIN32
+  EXPECT_EQ(Window().Items(ControlId::Combo1), std::vector<std::string>{""});
+#else
+  ExpectEndedWith(kNoLanguage);
+#endif
 }
 
 TEST_F(SetUpTest, BackThenNextListsEachLanguageOnce) {
@@ -104,7 +140,7 @@ TEST_F(SetUpTest, BackThenNextListsEachLanguageOnce) {
 TEST_F(SetUpTest, NoLanguageFileEndsTheApplication) {
   tree.Remove(Language("Français.lng"));
   std::filesystem::create_directories(tree.Path(Language("Dossier.lng")));
-  tree.Write(Language(".Cache.lng"), "hidden");
+  tree.WriteHidden(kLanguages, "Cache.lng", "hidden");
   OpenParameterPage();
   ExpectEndedWith(kNoLanguage);
 }

@@ -20,12 +20,17 @@ class InstallTree {
   InstallTree(const InstallTree&) = delete;
   InstallTree& operator=(const InstallTree&) = delete;
 
-  // The program's directory, as the system reports it (no trailing '/').
-  std::string Root() const { return root_.string(); }
-  std::filesystem::path Path(const std::string& relative) const { return root_ / relative; }
+  // The program's directory, as the system reports it (no trailing
+  // separator), in UTF-8.
+  std::string Root() const;
+  std::filesystem::path Path(const std::string& relative) const;
 
+  // Relative paths below are written with "/" on every system.
   // Writes a file under the root, creating its directories.
   void Write(const std::string& relative, const std::string& bytes) const;
+  // Writes a file that the system counts as hidden: on Windows marked so,
+  // on Linux under the name with a point before it.
+  void WriteHidden(const std::string& directory, const std::string& name, const std::string& bytes) const;
   void Remove(const std::string& relative) const;
   std::string Read(const std::string& relative) const;
   bool Exists(const std::string& relative) const;
@@ -38,5 +43,8 @@ class InstallTree {
 };
 
 std::string ReadFileBytes(const std::filesystem::path& path);
+
+// The path, written with "/", in the system's own separator.
+std::string Native(std::string path);
 
 }  // namespace testing_support
