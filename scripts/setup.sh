@@ -8,6 +8,7 @@ zvc_packages=(
   googletest                # its sources, built for the Windows edition
   g++-mingw-w64-x86-64-posix  # the Windows edition's cross-compiler and windres
   wine64 wine fonts-wine    # running the Windows edition's tests
+  locales                   # a Central European locale for Wine in those tests
   libbenchmark-dev          # the copy benchmark
   fonts-liberation          # the dialog font
   xvfb xauth                # running the wizard without a screen

@@ -44,6 +44,13 @@ if [ ! -f "$WINEPREFIX/.zvc-ready" ]; then
   quietly wineserver -w
   touch "$WINEPREFIX/.zvc-ready"
 fi
+# Drive Q: is an empty folder of the build directory, for the tests of a
+# program at the root of a drive.
+rm -rf "$build/drive-q"
+mkdir -p "$build/drive-q"
+ln -sfn "$PWD/$build/drive-q" "$WINEPREFIX/dosdevices/q:"
+export ZVC_TEST_DRIVE=Q:
+
 quietly wineserver -p
 quietly "$wine" wineboot
 prefix_time=$(elapsed "$started")

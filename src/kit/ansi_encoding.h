@@ -1,5 +1,7 @@
-// The 8-bit ANSI code page of the generated kit files: Windows-1252, the
-// code page of the Windows systems the updater runs on.
+// The 8-bit ANSI code page of the generated kit files. On Windows it is the
+// system's ANSI code page, which the updater reading the files also uses; on
+// Linux it is Windows-1252, the code page of French and other Western
+// European Windows systems.
 #pragma once
 
 #include <optional>
@@ -8,9 +10,15 @@
 
 namespace kit {
 
-// Encodes UTF-8 text as Windows-1252, one byte a character. Gives nothing
-// when the text is not valid UTF-8 or holds a character that the code page
-// cannot hold: such a character is never replaced by a substitute.
+// The number of the code page (1252 for Windows-1252).
+unsigned AnsiCodePage();
+
+// Its name as users know it: "Windows-1252", or "UTF-8" for 65001.
+std::string AnsiCodePageName(unsigned codePage = AnsiCodePage());
+
+// Encodes UTF-8 text in the code page. Gives nothing when the text is not
+// valid UTF-8 or holds a character that the code page cannot hold: such a
+// character is never replaced by a substitute or a look-alike.
 std::optional<std::string> ToAnsi(std::string_view utf8);
 
 // True when every character of the UTF-8 text has a byte in the code page.

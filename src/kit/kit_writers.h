@@ -24,13 +24,14 @@ inline constexpr std::size_t kCopyBlockSize = 2048;
 bool CopyKitFile(const std::string& source, const std::string& target,
                  FileOperations& files = RealFileOperations());
 
-// "ADR " A CR LF "LOC \" N " - Update.ver" CR LF "TIT " N, in Windows-1252.
+// "ADR " A CR LF "LOC \" N " - Update.ver" CR LF "TIT " N, in the ANSI code page
+// of ansi_encoding.h.
 // Fails, writing nothing, when a value holds a character the code page
 // cannot hold.
 bool WriteKitConfig(const std::string& target, const std::string& address, const std::string& programName,
                     FileOperations& files = RealFileOperations());
 
-// "VER " V, in Windows-1252, with no line end.
+// "VER " V, in the same code page, with no line end.
 bool WriteKitVersion(const std::string& target, const std::string& version,
                      FileOperations& files = RealFileOperations());
 

@@ -41,10 +41,15 @@ std::string ControlCharacterInField(std::string_view fieldSubject) {
   return Join({fieldSubject, " ne peut contenir ni saut de ligne ni caractère de contrôle."});
 }
 
-std::string UnwritableCharacterInField(std::string_view fieldSubject, std::string_view character) {
+std::string UnwritableCharacterInField(std::string_view fieldSubject, std::string_view character,
+                                       unsigned codePage) {
+  // Windows-1252 is the code page of Western Europe; any other is named alone.
+  const std::string accepted = codePage == 1252
+                                   ? "Seuls les caractères d'Europe occidentale (jeu de caractères Windows-1252) sont acceptés."
+                                   : "Seuls les caractères du jeu de caractères " + kit::AnsiCodePageName(codePage) +
+                                         " sont acceptés.";
   return Join({fieldSubject, " contient un caractère que le système de mise à jour automatique ne peut pas enregistrer : ",
-               Quoted(character), ".", kCrLf, kCrLf,
-               "Seuls les caractères d'Europe occidentale (jeu de caractères Windows-1252) sont acceptés."});
+               Quoted(character), ".", kCrLf, kCrLf, accepted});
 }
 
 }  // namespace pages::messages

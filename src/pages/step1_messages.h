@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "kit/ansi_encoding.h"
+
 namespace pages::messages {
 
 inline constexpr std::string_view kCrLf = "\r\n";
@@ -44,8 +46,9 @@ inline constexpr const char* kNameEndsWithPoint =
 
 // A line break or another control character in the version or the address.
 std::string ControlCharacterInField(std::string_view fieldSubject);
-// A character the kit's files cannot hold.
-std::string UnwritableCharacterInField(std::string_view fieldSubject, std::string_view character);
+// A character the kit's files cannot hold, naming their code page.
+std::string UnwritableCharacterInField(std::string_view fieldSubject, std::string_view character,
+                                       unsigned codePage = kit::AnsiCodePage());
 
 // How the messages above name each field.
 inline constexpr const char* kNameSubject = "Le nom du programme à mettre à jour";

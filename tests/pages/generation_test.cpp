@@ -4,7 +4,9 @@
 
 #include <filesystem>
 
+#include "kit/ansi_encoding.h"
 #include "kit/entry_rules.h"
+#include "pages/step1_messages.h"
 #include "wizard_fixture.h"
 
 namespace {
@@ -305,11 +307,27 @@ TEST_F(PastedEntryTest, LineBreaksInTheVersionOrAddressAreRefusedOnTheirField) {
       ControlId::Text3);
 }
 
+// How the refusal names the code page of the kit files: Western European
+// Windows-1252 on Linux and on most Windows systems in French; on Windows,
+// whatever the system uses.
+std::string AcceptedCharacters(unsigned codePage) {
+  if (codePage == 1252) return "Seuls les caractères d'Europe occidentale (jeu de caractères Windows-1252) sont acceptés.";
+  if (codePage == 1250) return "Seuls les caractères du jeu de caractères Windows-1250 sont acceptés.";
+  ADD_FAILURE() << "no message written out for code page " << codePage;
+  return {};
+}
+
+TEST(UnwritableCharacterMessage, NamesTheCodePageInUse) {
+  for (unsigned codePage : {1252u, 1250u})
+    EXPECT_EQ(pages::messages::UnwritableCharacterInField("La version du programme à mettre à jour", "日", codePage),
+              "La version du programme à mettre à jour contient un caractère que le système de mise à jour "
+              "automatique ne peut pas enregistrer : \"日\".\r\n\r\n" + AcceptedCharacters(codePage));
+}
+
 TEST_F(PastedEntryTest, CharactersTheCodePageCannotHoldAreRefusedOnTheirField) {
   const auto unwritable = [](const std::string& subject, const std::string& character) {
     return subject + " contient un caractère que le système de mise à jour automatique ne peut pas enregistrer : \"" +
-           character +
-           "\".\r\n\r\nSeuls les caractères d'Europe occidentale (jeu de caractères Windows-1252) sont acceptés.";
+           character + "\".\r\n\r\n" + AcceptedCharacters(kit::AnsiCodePage());
   };
   Generate("Programme 日本");
   ExpectRefusedUntouched(unwritable("Le nom du programme à mettre à jour", "日"), ControlId::Text1);
@@ -321,6 +339,29 @@ TEST_F(PastedEntryTest, CharactersTheCodePageCannotHoldAreRefusedOnTheirField) {
   platform.messages.clear();
   Generate("Mon Programme", "1.0", "https://example.com/→");
   ExpectRefusedUntouched(unwritable("L'adresse du fichier d'informations de mise à jour", "→"), ControlId::Text3);
+}
+
+// The names Windows takes for devices or shortens: refused where the kit is
+// written on Windows, ordinary names on Linux.
+TEST_F(PastedEntryTest, WindowsDeviceNamesAndTrailingPointsAreRefusedOnWindowsOnly) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"CON", "Le nom du programme à mettre à jour est un nom réservé par Windows (CON, PRN, AUX, NUL, COM1 à COM9, "
+              "LPT1 à LPT9)."},
+      {"lpt1", "Le nom du programme à mettre à jour est un nom réservé par Windows (CON, PRN, AUX, NUL, COM1 à "
+               "COM9, LPT1 à LPT9)."},
+      {"Mon Programme.", "Le nom du programme à mettre à jour ne peut pas se terminer par un point."}};
+  for (const auto& [name, message] : cases) {
+    platform.messages.clear();
+    Generate(name);
+    if (kit::kNativeFolderNameRules == kit::FolderNameRules::Windows) {
+      ExpectRefusedUntouched(message, ControlId::Text1);
+    } else {
+      EXPECT_TRUE(platform.messages.empty()) << name;
+      ExpectCompleteKit(name, "1.0.0.0", kAddress);
+      Window().Click(ControlId::Command3);  // New
+      Window().Click(ControlId::Command2);
+    }
+  }
 }
 
 TEST_F(PastedEntryTest, TheNameIsCheckedBeforeTheVersionAndTheAddress) {
