@@ -3,19 +3,26 @@
 // As on POSIX, each open file carries one buffer of fixed size, so that the
 // copy's 2048-byte blocks become few system calls. A temporary file is
 // created hidden beside its target, opened so that other programs may read
-// it but not change it; it loses the hidden mark just before it replaces the
-// target, so the mark never reaches the kit. Opening a source and replacing
-// a target are tried again for a short while when another program (a virus
-// scanner looking at a fresh .exe, say) holds the file.
+// it but neither change nor delete it; it loses the hidden mark just before
+// it replaces the target, so the mark never reaches the kit. Opening a
+// source and replacing a target are tried again for a short while when
+// another program (a virus scanner looking at a fresh .exe, say) holds the
+// file.
+//
+// The temporary files that an interrupted run left behind are removed
+// before a new one is made in their folder. A live writer's temporary file
+// is safe from that: its handle, open without delete sharing, makes the
+// system refuse the deletion. (Between its Close and the move that puts it
+// in place it is held by nothing; writers in one process never overlap, and
+// another run's clean-up would have to fall in that instant.)
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 #include <memory>
-#include <random>
 
 #include "kit/file_operations.h"
+#include "kit/temporary_names.h"
 #include "kit/utf16.h"
 
 namespace kit {
@@ -76,37 +83,29 @@ bool WriteAll(HANDLE handle, const char* data, std::size_t size) {
   return true;
 }
 
-// The temporary file's name: a point, the target's name, a point and six
-// random letters. The target's name is cut short where the temporary's name
-// or whole path would pass the limits of Windows (255 characters a name, 259
-// a path), so that a target at those limits can still be written.
-constexpr std::size_t kUniqueSuffixLength = 6;
-constexpr std::size_t kMaximumNameLength = 255;
-constexpr std::size_t kMaximumPathLength = MAX_PATH - 1;
-
-std::wstring TemporaryName(std::size_t directoryLength, std::wstring_view targetName, std::mt19937_64& random) {
-  constexpr std::size_t kAdded = 2 + kUniqueSuffixLength;
-  std::size_t keep = std::min(targetName.size(), kMaximumNameLength - kAdded);
-  if (directoryLength + keep + kAdded > kMaximumPathLength)
-    keep = kMaximumPathLength > directoryLength + kAdded ? kMaximumPathLength - directoryLength - kAdded : 0;
-  // Never split a surrogate pair.
-  if (keep > 0 && keep < targetName.size() && targetName[keep - 1] >= 0xD800 && targetName[keep - 1] <= 0xDBFF) --keep;
-  static constexpr wchar_t kLetters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-  std::wstring name = L".";
-  name.append(targetName.substr(0, keep));
-  name.push_back(L'.');
-  std::uniform_int_distribution<std::size_t> pick(0, std::size(kLetters) - 2);
-  for (std::size_t i = 0; i < kUniqueSuffixLength; ++i) name.push_back(kLetters[pick(random)]);
-  return name;
+// The folder part of a path, ending with its separator; empty for a name
+// alone.
+std::string DirectoryOf(const std::string& path) {
+  const std::size_t separator = path.find_last_of("\\/");
+  return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
 
-std::mt19937_64& Random() {
-  thread_local std::mt19937_64 random([] {
-    std::random_device device;
-    const auto now = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    return (static_cast<std::uint64_t>(device()) << 32) ^ device() ^ now ^ GetCurrentProcessId();
-  }());
-  return random;
+// Removes the folder's files whose names have the temporary shape and that
+// no one holds open. Folders, links and every other name are left alone, and
+// so is a file that cannot be removed: a stale temporary file is hidden and
+// harms nothing.
+void RemoveStaleTemporaries(const std::wstring& directory) {
+  WIN32_FIND_DATAW found;
+  const std::wstring pattern = directory + L"*";
+  const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::optional<std::string> name = WideToUtf8(found.cFileName);
+    if (!name || !IsTemporaryName(*name)) continue;
+    if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) continue;
+    DeleteFileW((directory + found.cFileName).c_str());
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
 }
 
 class WindowsFileOperations final : public FileOperations {
@@ -137,32 +136,31 @@ class WindowsFileOperations final : public FileOperations {
       return file->handle != INVALID_HANDLE_VALUE;
     });
     if (!opened) return kNoFile;
+    // A device or a pipe in the place of a source is not read.
+    if (GetFileType(file->handle) != FILE_TYPE_DISK) {
+      CloseHandle(file->handle);
+      SetLastError(ERROR_INVALID_FUNCTION);
+      return kNoFile;
+    }
     return ToHandle(file.release());
   }
 
   FileHandle CreateTemporaryFor(const std::string& target, std::string& temporaryPath) override {
-    const std::optional<std::wstring> wideTarget = Utf8ToWide(target);
-    if (!wideTarget) return kNoFile;
-    const std::size_t separator = wideTarget->find_last_of(L"\\/");
-    const std::wstring directory = wideTarget->substr(0, separator == std::wstring::npos ? 0 : separator + 1);
-    const std::wstring_view name = std::wstring_view(*wideTarget).substr(directory.size());
-    if (name.empty()) {
+    const std::string directory = DirectoryOf(target);
+    const std::optional<std::wstring> wideDirectory = Utf8ToWide(directory);
+    if (!wideDirectory || directory.size() == target.size()) {
       SetLastError(ERROR_INVALID_NAME);
       return kNoFile;
     }
     auto file = NewRecord(true);
+    RemoveStaleTemporaries(*wideDirectory);
     for (int attempt = 0; attempt < 100; ++attempt) {
-      const std::wstring candidate = directory + TemporaryName(directory.size(), name, Random());
+      const std::string name = NewTemporaryName();
+      const std::wstring candidate = *wideDirectory + std::wstring(name.begin(), name.end());  // ASCII
       file->handle = CreateFileW(candidate.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                  FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
       if (file->handle != INVALID_HANDLE_VALUE) {
-        std::optional<std::string> utf8 = WideToUtf8(candidate);
-        if (!utf8) {  // cannot happen: the target's path converted both ways
-          CloseHandle(file->handle);
-          DeleteFileW(candidate.c_str());
-          return kNoFile;
-        }
-        temporaryPath = std::move(*utf8);
+        temporaryPath = directory + name;
         return ToHandle(file.release());
       }
       if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) return kNoFile;
@@ -206,13 +204,17 @@ class WindowsFileOperations final : public FileOperations {
     return true;
   }
 
-  // A written file reaches the disk before it is closed, so that the move
-  // that puts it in place never exposes a file whose bytes are still on
-  // their way.
+  bool FlushToDisk(FileHandle handle) override {
+    OpenFile& file = *FromHandle(handle);
+    if (!file.writing) return true;
+    if (!WriteAll(file.handle, file.buffer.get(), file.end)) return false;
+    file.end = 0;
+    return FlushFileBuffers(file.handle) != 0;
+  }
+
   bool Close(FileHandle handle) override {
     std::unique_ptr<OpenFile> file(FromHandle(handle));
-    bool ok = true;
-    if (file->writing) ok = WriteAll(file->handle, file->buffer.get(), file->end) && FlushFileBuffers(file->handle);
+    bool ok = !file->writing || WriteAll(file->handle, file->buffer.get(), file->end);
     if (!CloseHandle(file->handle)) ok = false;
     return ok;
   }
@@ -221,7 +223,8 @@ class WindowsFileOperations final : public FileOperations {
     const std::optional<std::wstring> wideFrom = Utf8ToWide(from);
     const std::optional<std::wstring> wideTo = Utf8ToWide(to);
     if (!wideFrom || !wideTo) return false;
-    // The hidden mark belongs to the temporary file only.
+    // The hidden mark belongs to the temporary file only. The move is
+    // written through to the disk before it returns.
     const DWORD attributes = GetFileAttributesW(wideFrom->c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return false;
     if ((attributes & FILE_ATTRIBUTE_HIDDEN) != 0 &&

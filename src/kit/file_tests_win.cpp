@@ -28,12 +28,15 @@ fs::path PathForMessage(const std::string& utf8) { return fs::path(std::u8string
 }
 
 // The answers that mean "nothing there": a missing file, a missing directory
-// or a file on the way, a name that cannot exist, a drive that is not there.
+// or a file on the way, a drive that is not there, and a path the system
+// cannot even form (too long, a name the file system cannot hold): nothing
+// can exist under it, whatever the user typed to make it.
 bool MeansAbsent(DWORD error) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_NAME:
+    case ERROR_FILENAME_EXCED_RANGE:
     case ERROR_DIRECTORY:
     case ERROR_INVALID_DRIVE:
     case ERROR_NOT_READY:
@@ -46,10 +49,11 @@ bool MeansAbsent(DWORD error) {
 }
 
 // The attributes of what the path names, or nothing when there is nothing.
-// Text that is not UTF-8 names nothing. Other errors throw, so that an
-// unusable path never passes for an absent one.
+// Text that is not UTF-8 names nothing, nor does a path holding a NUL (the
+// system would stop the path there and look at another one). Other errors
+// throw, so that an unusable folder or drive never passes for an absent file.
 std::optional<DWORD> AttributesOf(const std::wstring& wide, const std::string& path, const char* question) {
-  if (wide.empty()) return std::nullopt;
+  if (wide.empty() || wide.find(L'\0') != std::wstring::npos) return std::nullopt;
   const DWORD attributes = GetFileAttributesW(wide.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) return attributes;
   const DWORD error = GetLastError();

@@ -57,7 +57,6 @@ TEST(FileTest, LinksAreFollowed) {
 
 TEST(FileTest, UnusablePathThrows) {
   ScratchDirectory dir;
-  EXPECT_THROW(kit::FileExists(dir / kTooLongName), fs::filesystem_error);
   fs::create_symlink(dir / "loop-b", dir / "loop-a");
   fs::create_symlink(dir / "loop-a", dir / "loop-b");
   EXPECT_THROW(kit::FileExists(dir / "loop-a"), fs::filesystem_error);
@@ -122,7 +121,9 @@ TEST(LanguageListing, EmptyDirectoryGivesAnEmptyList) {
 
 TEST(DirectoryTest, UnusablePathThrows) {
   ScratchDirectory dir;
-  EXPECT_THROW(kit::DirectoryExists(dir / (kTooLongName + "/")), fs::filesystem_error);
+  fs::create_symlink(dir / "loop-b", dir / "loop-a");
+  fs::create_symlink(dir / "loop-a", dir / "loop-b");
+  EXPECT_THROW(kit::DirectoryExists(dir / "loop-a/"), fs::filesystem_error);
 }
 
 TEST(LanguageListing, UnusablePathThrows) {

@@ -47,6 +47,18 @@ TEST(FileTest, DirectoryIsNoFile) {
   EXPECT_FALSE(kit::FileExists(dir.path().string()));
 }
 
+// A path that the system cannot form names no file, as a language typed
+// too long for a file name must not end the wizard.
+TEST(FileTest, PathThatCannotBeFormedGivesFalse) {
+  ScratchDirectory dir;
+  WriteBytes(dir / "file", "x");
+  EXPECT_FALSE(kit::FileExists(dir / kTooLongName));
+  EXPECT_FALSE(kit::FileExists(dir / (std::string(252, 'n') + ".lng")));
+  EXPECT_FALSE(kit::FileExists(dir / (kTooLongName + "/file")));
+  EXPECT_FALSE(kit::FileExists(dir.WithSeparator() + std::string(5000, 'n')));
+  EXPECT_FALSE(kit::FileExists(dir.WithSeparator() + std::string("file\0.lng", 9)));
+}
+
 TEST(DirectoryTest, TrailingSeparatorDoesNotMatter) {
   ScratchDirectory dir;
   fs::create_directory(dir / "Output");
@@ -62,6 +74,13 @@ TEST(DirectoryTest, FileOrMissingPathIsNoDirectory) {
   EXPECT_FALSE(kit::DirectoryExists(dir / "missing/"));
   EXPECT_FALSE(kit::DirectoryExists(dir / "missing/below/"));
   EXPECT_FALSE(kit::DirectoryExists(""));
+}
+
+TEST(DirectoryTest, PathThatCannotBeFormedGivesFalse) {
+  ScratchDirectory dir;
+  fs::create_directory(dir / "d");
+  EXPECT_FALSE(kit::DirectoryExists(dir / (kTooLongName + "/")));
+  EXPECT_FALSE(kit::DirectoryExists(dir.WithSeparator() + std::string("d\0", 2)));
 }
 
 TEST(DirectoryCreation, CreatesOneLevel) {

@@ -119,6 +119,27 @@ TEST(TemporaryFileWindows, HiddenMarkNeverReachesTheTarget) {
 }
 
 // ---------------------------------------------------------------------------
+// Temporary files left by an interrupted run: removed by the next writer in
+// their folder, unless another program holds them open (a live writer's
+// handle does not share deletion).
+
+TEST(StaleTemporariesWindows, OnlyUnheldFilesOfTheTemporaryShapeAreRemoved) {
+  ScratchDirectory dir;
+  WriteBytes(dir / "source", "x");
+  for (const char* name : {".zvcabc123.tmp", ".zvcdef456.tmp", ".zvcUPPER0.tmp", ".zvcheld00.tmp", "zvcabc123.tmp",
+                           ".zvcabc1234.tmp", "notes.tmp"})
+    WriteBytes(dir / name, "left");
+  SetFileAttributesW(PathOf(dir / ".zvcdef456.tmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  fs::create_directory(PathOf(dir / ".zvcfolder.tmp"));
+  HeldFile liveWriter(dir / ".zvcheld00.tmp", GENERIC_WRITE, FILE_SHARE_READ);
+  ASSERT_TRUE(liveWriter.held());
+  ASSERT_TRUE(kit::CopyKitFile(dir / "source", dir / "P - Update.exe"));
+  // ".zvcUPPER0.tmp" has upper-case letters: not a name of ours.
+  EXPECT_EQ(NamesIn(dir.path()), (Names{"source", "P - Update.exe", ".zvcUPPER0.tmp", ".zvcheld00.tmp", "zvcabc123.tmp",
+                                       ".zvcabc1234.tmp", "notes.tmp", ".zvcfolder.tmp"}));
+}
+
+// ---------------------------------------------------------------------------
 // Files held open by other programs
 
 // A program reading the older kit file without letting it be deleted (an
