@@ -1,11 +1,14 @@
-// The directory that holds the running program, as the system reports it.
+// The directory of the running program file, found without any toolkit, so
+// the command line can locate its install tree with no window system.
 #pragma once
 
 #include <string>
 
 namespace kit {
 
-// In UTF-8. Throws std::system_error when the system cannot tell.
+// The directory that holds the running executable, as an absolute UTF-8
+// path with no trailing separator (except for a root directory). Throws
+// std::system_error when the system cannot tell.
 std::string ExecutableDirectory();
 
 }  // namespace kit
