@@ -5,6 +5,7 @@
 # fails the command.
 set -euo pipefail
 cd "$(dirname "$0")"
+zvc_windows=1
 source scripts/setup.sh
 
 cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DZVC_SANITIZE=ON

@@ -1,18 +1,24 @@
 # Installs the Debian packages the project needs that are not installed yet.
-# Sourced by run.sh and test.sh.
+# Sourced by run.sh and test.sh; test.sh sets zvc_windows=1 first, for the
+# Windows edition's cross-compiler and Wine (about 1.2 GB that run.sh does
+# not need).
 
 zvc_packages=(
   cmake g++ make            # the build
   qt6-base-dev              # Qt 6 Widgets
   libgtest-dev              # the tests
-  googletest                # its sources, built for the Windows edition
-  g++-mingw-w64-x86-64-posix  # the Windows edition's cross-compiler and windres
-  wine64 wine fonts-wine    # running the Windows edition's tests
-  locales                   # a Central European locale for Wine in those tests
   libbenchmark-dev          # the copy benchmark
   fonts-liberation          # the dialog font
   xvfb xauth                # running the wizard without a screen
 )
+if [ "${zvc_windows:-0}" = 1 ]; then
+  zvc_packages+=(
+    g++-mingw-w64-x86-64-posix  # the Windows edition's cross-compiler and windres
+    googletest                  # GoogleTest's sources, built with it
+    wine64 wine fonts-wine      # running the Windows edition's tests
+    locales                     # a Central European locale for Wine in those tests
+  )
+fi
 
 zvc_missing=()
 for package in "${zvc_packages[@]}"; do

@@ -2,9 +2,11 @@
 # The Windows half of the tests: cross-builds the Windows edition with
 # MinGW-w64 and runs its test programs under Wine through CTest, in a
 # private Wine prefix inside the build directory. Called by test.sh after
-# the Linux tests; the packages come from scripts/setup.sh.
+# the Linux tests, or alone; installs what is missing through setup.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+zvc_windows=1
+source scripts/setup.sh
 
 build=build-windows
 seconds() { date +%s.%N; }
