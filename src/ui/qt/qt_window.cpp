@@ -146,8 +146,15 @@ QWidget* QtWindow::Build(const ControlLayout& control) {
 std::function<QString(const QString&)> QtWindow::InsertionFilter(ControlId id) const {
   return [open = open_, &platform = platform_, &events = events_, id](const QString& text) {
     std::u16string inserted = text.toStdU16String();
-    if (*open) platform.RunHandler([&] { events.OnInsertText(id, inserted); });
-    return QString::fromStdU16String(inserted);
+    bool filtered = false;
+    if (*open) {
+      platform.RunHandler([&] {
+        events.OnInsertText(id, inserted);
+        filtered = true;
+      });
+    }
+    // Text the page could not filter is not inserted.
+    return filtered ? QString::fromStdU16String(inserted) : QString();
   };
 }
 
