@@ -17,6 +17,7 @@ class NoEvents : public ui::WindowEvents {
  public:
   void OnClick(ui::ControlId) override {}
   void OnKeyPress(ui::ControlId, ui::KeyAscii&) override {}
+  void OnInsertText(ui::ControlId, std::u16string&) override {}
   void OnCloseRequested() override {}
 };
 

@@ -60,6 +60,12 @@ bool IsRefusedNameCharacter(char32_t c) {
   return c < 0x80 && kRefusedNameCharacters.find(static_cast<char>(c)) != std::string_view::npos;
 }
 
+bool IsVersionCharacter(char32_t c) { return (c >= U'0' && c <= U'9') || c == U'.'; }
+
+bool IsVersionText(std::string_view version) {
+  return std::all_of(version.begin(), version.end(), [](char c) { return IsVersionCharacter(static_cast<unsigned char>(c)); });
+}
+
 bool HasControlCharacter(std::string_view utf8) {
   while (!utf8.empty()) {
     if (IsControl(PopCharacter(utf8))) return true;

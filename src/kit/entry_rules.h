@@ -15,6 +15,11 @@ inline constexpr std::string_view kRefusedNameCharacters = "\\/:*?\"<>|";
 
 bool IsRefusedNameCharacter(char32_t c);
 
+// A version is made of digits and points only, in any order: "1000",
+// "1.0.0.0", "." and "1..2" alike.
+bool IsVersionCharacter(char32_t c);
+bool IsVersionText(std::string_view version);
+
 // Why a program name cannot name the kit's folder and files.
 enum class NameProblem {
   RefusedCharacter,    // one of the nine above

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "ui/platform.h"
 
@@ -42,6 +44,12 @@ class Form : public ui::WindowEvents {
   ui::Window& Controls();
 
   void OnKeyPress(ui::ControlId control, ui::KeyAscii& keyAscii) override;
+  // Runs each character of the inserted text through the control's key
+  // filter, in order, and keeps those it lets pass. Line breaks are removed
+  // first: the fields hold one line, and a line break in pasted text is not
+  // the Enter key. However many characters the filter refuses, the user is
+  // told once: one message, one beep.
+  void OnInsertText(ui::ControlId control, std::u16string& text) override;
   // The title-bar close control closes the page without a question.
   void OnCloseRequested() override;
 
@@ -50,9 +58,22 @@ class Form : public ui::WindowEvents {
   void GoTo(PageId page);
   virtual void Form_Activate() {}
 
+  // What a key filter tells the user about a refused character. While an
+  // insertion is filtered, each is given at most once for the whole text.
+  void KeyFilterMessage(const std::string& prompt, unsigned flags);
+  void KeyFilterBeep();
+
   ui::Platform& platform_;
 
  private:
+  // What the key filters have told the user during the insertion being
+  // filtered; empty outside an insertion.
+  struct InsertionFeedback {
+    bool messageShown = false;
+    bool beeped = false;
+  };
+  std::optional<InsertionFeedback> insertion_;
+
   Navigator& navigator_;
   const ui::PageLayout& layout_;
   std::unique_ptr<ui::Window> window_;

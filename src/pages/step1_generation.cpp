@@ -46,8 +46,8 @@ struct EntryRefusal {
   ControlId field;
 };
 
-// Text pasted into the fields is not filtered as typed text is, so the
-// entries are checked here before they name files or fill kit lines: a name
+// Text can reach the fields by routes no key filter sees, so the entries
+// are checked here before they name files or fill kit lines: a name
 // like "../.." would otherwise write outside the Output folder, and a line
 // break would break the configuration file.
 std::optional<EntryRefusal> CheckEntries(const std::string& name, const std::string& version,
@@ -70,6 +70,11 @@ std::optional<EntryRefusal> CheckEntries(const std::string& name, const std::str
     }
     if (auto character = kit::FirstUnwritableCharacter(line.text)) {
       return EntryRefusal{messages::UnwritableCharacterInField(line.subject, *character), line.field};
+    }
+    // The version's key filter takes digits and points only; text that
+    // reached the field some other way is held to the same rule.
+    if (line.field == ControlId::Text2 && !kit::IsVersionText(line.text)) {
+      return EntryRefusal{messages::kVersionDigitsAndPointsOnly, ControlId::Text2};
     }
   }
   return std::nullopt;

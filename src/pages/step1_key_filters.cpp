@@ -16,7 +16,7 @@ constexpr ui::KeyAscii kEnter = 13;
 
 void Step1Wizard::Text1_KeyPress(ui::KeyAscii& keyAscii) {
   if (kit::IsRefusedNameCharacter(keyAscii)) {
-    platform_.MsgBox(messages::RefusedNameCharacters(),
+    KeyFilterMessage(messages::RefusedNameCharacters(),
                      ui::mb::kIconInformation | ui::mb::kOk | ui::mb::kSetForeground);
     keyAscii = 0;
   } else if (keyAscii == kEnter) {
@@ -26,12 +26,11 @@ void Step1Wizard::Text1_KeyPress(ui::KeyAscii& keyAscii) {
 }
 
 void Step1Wizard::Text2_KeyPress(ui::KeyAscii& keyAscii) {
-  const bool digit = keyAscii >= u'0' && keyAscii <= u'9';
-  if (digit || keyAscii == u'.' || keyAscii == kBackspace) return;
+  if (kit::IsVersionCharacter(keyAscii) || keyAscii == kBackspace) return;
   if (keyAscii == kEnter) {
     Controls().SetFocus(ControlId::Text3);
   } else {
-    platform_.Beep();
+    KeyFilterBeep();
   }
   keyAscii = 0;
 }

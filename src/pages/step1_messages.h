@@ -44,6 +44,9 @@ inline constexpr const char* kNameReserved =
 inline constexpr const char* kNameEndsWithPoint =
     "Le nom du programme à mettre à jour ne peut pas se terminer par un point.";
 
+inline constexpr const char* kVersionDigitsAndPointsOnly =
+    "La version du programme à mettre à jour ne peut contenir que des chiffres et des points.";
+
 // A line break or another control character in the version or the address.
 std::string ControlCharacterInField(std::string_view fieldSubject);
 // A character the kit's files cannot hold, naming their code page.

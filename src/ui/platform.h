@@ -25,6 +25,10 @@ class WindowEvents {
   // A character was typed into a text box or the combo box; setting the
   // code to 0 keeps the control from seeing it.
   virtual void OnKeyPress(ControlId control, KeyAscii& keyAscii) = 0;
+  // Text is about to be put into a text box or the combo box without being
+  // typed (a paste, a drop, an input method's commit). The page filters it
+  // as typed characters and leaves in it only what the control may insert.
+  virtual void OnInsertText(ControlId control, std::u16string& text) = 0;
   // The user closed the window from its title bar or system menu. The
   // window stays open until the page closes it.
   virtual void OnCloseRequested() = 0;

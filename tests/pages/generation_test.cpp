@@ -38,7 +38,7 @@ class GenerationTest : public testing_support::WizardTest {
  protected:
   void SetUp() override { OpenParameterPage(); }
 
-  // Presses Next with these entries (as pasted, so unfiltered).
+  // Presses Next with these entries, put into the fields unfiltered.
   void Generate(const std::string& name, const std::string& version = "1.0.0.0",
                 const std::string& address = kAddress) {
     Fill(name, version, address);
@@ -376,6 +376,28 @@ TEST_F(PastedEntryTest, WindowsDeviceNamesAndTrailingPointsAreRefusedOnWindowsOn
       Window().Click(ControlId::Command2);
     }
   }
+}
+
+TEST_F(PastedEntryTest, AVersionOfAnythingButDigitsAndPointsIsRefused) {
+  for (const std::string version : {"1.0bx-e", "1,0", "v1", "1 0", "1.0-beta", "Evil/..\\Name"}) {
+    platform.messages.clear();
+    Generate("Mon Programme", version);
+    ExpectRefusedUntouched(
+        "La version du programme à mettre à jour ne peut contenir que des chiffres et des points.",
+        ControlId::Text2);
+  }
+}
+
+TEST_F(PastedEntryTest, VersionsOfDigitsAndPointsAreAcceptedAsTheyAre) {
+  for (const std::string version : {".", "1..2", "1000", "1.0.0.0"}) {
+    Generate(version == "." ? "Point" : "Version " + version, version);
+    EXPECT_TRUE(platform.messages.empty()) << version;
+    ASSERT_EQ(Window().Caption(), kFinishedCaption);
+    Window().Click(ControlId::Command3);  // New: back to the welcome page
+    Window().Click(ControlId::Command2);
+  }
+  EXPECT_EQ(tree.Read(KitFile("Point", " - Update.ver")), "VER .");
+  EXPECT_EQ(tree.Read(KitFile("Version 1..2", " - Update.ver")), "VER 1..2");
 }
 
 TEST_F(PastedEntryTest, TheNameIsCheckedBeforeTheVersionAndTheAddress) {

@@ -99,6 +99,43 @@ TEST_F(KeyFilterTest, TheOtherFieldsLetEveryCharacterThrough) {
   EXPECT_EQ(platform.beeps, 0);
 }
 
+// Text put into a field without being typed goes through the same filter.
+TEST_F(KeyFilterTest, PastedTextIsFilteredWithOneMessageForTheWholeText) {
+  Window().Paste(ControlId::Text1, "Evil/..\\Name");
+  EXPECT_EQ(Window().Text(ControlId::Text1), "Evil..Name");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].prompt, kRefusedCharacters);
+  EXPECT_EQ(platform.messages[0].flags, kEntryFlags);
+
+  // The next refused character, typed or pasted, is told again.
+  Window().Type(ControlId::Text1, "*");
+  Window().Paste(ControlId::Text1, "?");
+  EXPECT_EQ(platform.messages.size(), 3u);
+  EXPECT_EQ(Window().Text(ControlId::Text1), "Evil..Name");
+}
+
+TEST_F(KeyFilterTest, PastedTextInTheVersionKeepsDigitsAndPointsWithOneBeep) {
+  Window().Paste(ControlId::Text2, "1.0bx-e");
+  EXPECT_EQ(Window().Text(ControlId::Text2), "1.0");
+  EXPECT_EQ(platform.beeps, 1);
+  Window().Paste(ControlId::Text2, ".2 ");
+  EXPECT_EQ(Window().Text(ControlId::Text2), "1.0.2");
+  EXPECT_EQ(platform.beeps, 2);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(KeyFilterTest, ALineBreakInPastedTextIsDroppedAndMovesNoFocus) {
+  for (auto field : {ControlId::Text1, ControlId::Text2, ControlId::Text3, ControlId::Combo1}) {
+    Window().SetFocus(field);
+    Window().SetText(field, "");
+    Window().Paste(field, "1\r\n2\n3\r");
+    EXPECT_EQ(Window().Text(field), "123");
+    EXPECT_EQ(Window().Focus(), field);
+  }
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(platform.beeps, 0);
+}
+
 TEST_F(KeyFilterTest, TheWelcomeAndCompletionPagesFilterNothing) {
   Window().Click(ControlId::Command3);
   ui::KeyAscii code = u'/';

@@ -10,6 +10,38 @@ namespace testing_support {
 using ui::ControlId;
 using ui::ControlKind;
 
+namespace {
+
+// The fields of the tests hold characters of the Basic Multilingual Plane
+// only, one to three bytes of UTF-8 each.
+std::u16string Utf16(const std::string& utf8) {
+  std::u16string text;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : 3;
+    char32_t c = length == 1 ? lead : lead & (length == 2 ? 0x1F : 0x0F);
+    for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    i += length;
+    text += static_cast<char16_t>(c);
+  }
+  return text;
+}
+
+void AppendUtf8(std::string& text, char16_t c) {
+  if (c < 0x80) {
+    text += static_cast<char>(c);
+  } else if (c < 0x800) {
+    text += static_cast<char>(0xC0 | (c >> 6));
+    text += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    text += static_cast<char>(0xE0 | (c >> 12));
+    text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    text += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+}  // namespace
+
 FakeWindow::FakeWindow(FakePlatform& platform, const ui::PageLayout& layout, ui::WindowEvents& events)
     : platform_(platform), layout_(layout), events_(events), focus_(layout.FirstFocusable()) {
   platform_.open_.push_back(this);
@@ -77,34 +109,20 @@ ui::KeyAscii FakeWindow::TypeCode(ControlId control, ui::KeyAscii code) {
     while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
     if (!text.empty()) text.pop_back();
   } else if (code >= 32) {
-    char32_t c = code;
-    if (c < 0x80) {
-      text += static_cast<char>(c);
-    } else if (c < 0x800) {
-      text += static_cast<char>(0xC0 | (c >> 6));
-      text += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      text += static_cast<char>(0xE0 | (c >> 12));
-      text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      text += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    AppendUtf8(text, code);
   }
   return code;
 }
 
 void FakeWindow::Type(ControlId control, const std::string& keys) {
-  for (std::size_t i = 0; i < keys.size();) {
-    const auto lead = static_cast<unsigned char>(keys[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : 3;
-    char32_t c = length == 1 ? lead : lead & (length == 2 ? 0x1F : 0x0F);
-    for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(keys[i + k]) & 0x3F);
-    i += length;
-    TypeCode(control, static_cast<ui::KeyAscii>(c));
-  }
+  for (char16_t code : Utf16(keys)) TypeCode(control, code);
 }
 
 void FakeWindow::Paste(ControlId control, const std::string& text) {
-  if (!layout_.Control(control).readOnly) texts_[control] += text;
+  if (layout_.Control(control).readOnly) return;
+  std::u16string inserted = Utf16(text);
+  events_.OnInsertText(control, inserted);
+  for (char16_t code : inserted) AppendUtf8(texts_[control], code);
 }
 
 void FakeWindow::CloseFromTitleBar() { events_.OnCloseRequested(); }

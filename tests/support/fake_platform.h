@@ -49,7 +49,9 @@ class FakeWindow : public ui::Window {
   void Type(ui::ControlId control, const std::string& keys);
   // Types one character code; gives the code the filter left.
   ui::KeyAscii TypeCode(ui::ControlId control, ui::KeyAscii code);
-  // Text that reaches the field without being typed (a context-menu paste).
+  // Text put into the field without being typed (a paste, a drop): the
+  // page filters it, and the field takes what the page leaves. SetText puts
+  // text there unfiltered.
   void Paste(ui::ControlId control, const std::string& text);
   void CloseFromTitleBar();
 

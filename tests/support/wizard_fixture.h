@@ -31,7 +31,8 @@ class WizardTest : public ::testing::Test {
     Window().Click(ui::ControlId::Command2);
   }
 
-  // Fills the name, version and address fields as pasted text.
+  // Fills the name, version and address fields directly, unfiltered, as a
+  // route that no filter sees would.
   void Fill(const std::string& name, const std::string& version, const std::string& address) {
     Window().SetText(ui::ControlId::Text1, name);
     Window().SetText(ui::ControlId::Text2, version);

@@ -26,4 +26,8 @@ std::u16string TypedCodes(const QKeyEvent& event) {
   return event.text().toStdU16String();
 }
 
+bool IsSystemKey(const QKeyEvent& event) {
+  return (event.modifiers() & (Qt::AltModifier | Qt::MetaModifier)) != 0;
+}
+
 }  // namespace ui::qt

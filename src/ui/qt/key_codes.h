@@ -12,4 +12,9 @@ namespace ui::qt {
 
 std::u16string TypedCodes(const QKeyEvent& event);
 
+// A key held with Alt or Meta is a system key, as on Windows: it may press
+// an access key or a shortcut, but it never types a character. AltGr, which
+// types the third character of a key, is neither.
+bool IsSystemKey(const QKeyEvent& event);
+
 }  // namespace ui::qt

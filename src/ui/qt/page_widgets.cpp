@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -31,21 +30,18 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
 KeyPressFilter::KeyPressFilter(QObject* parent, Filter filter) : QObject(parent), filter_(std::move(filter)) {}
 
 bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event) {
-  std::u16string typed;
-  if (event->type() == QEvent::KeyPress) {
-    typed = TypedCodes(*static_cast<QKeyEvent*>(event));
-  } else if (event->type() == QEvent::InputMethod) {
-    // Characters composed with dead keys or an input method are typed too.
-    typed = static_cast<QInputMethodEvent*>(event)->commitString().toStdU16String();
-  }
-  if (typed.empty()) return false;
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto& key = *static_cast<QKeyEvent*>(event);
+  const std::u16string typed = TypedCodes(key);
+  // A system key's character never reaches the control.
+  if (typed.empty()) return IsSystemKey(key) && !key.text().isEmpty();
 
   std::u16string passed;
   for (char16_t code : typed) {
     if (const char16_t kept = filter_(code)) passed += kept;
   }
   if (passed == typed) return false;  // the control handles the key as usual
-  // Some characters of a multi-character input passed: type those alone.
+  // Some characters of a multi-character key passed: type those alone.
   if (!passed.empty()) {
     const QString text = QString::fromStdU16String(passed);
     if (auto* edit = qobject_cast<QLineEdit*>(watched)) edit->insert(text);

@@ -36,7 +36,8 @@ class CommandButton : public QPushButton {
 };
 
 // Hands each typed character's code to the page's key filter; the control
-// never sees a character whose code was set to 0.
+// never sees a character whose code was set to 0, nor a character typed
+// with Alt or Meta. Text that arrives otherwise goes through TextField.
 class KeyPressFilter : public QObject {
  public:
   // The filter returns the code, possibly 0.

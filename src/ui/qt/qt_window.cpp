@@ -12,6 +12,7 @@
 #include "ui/qt/page_widgets.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_platform.h"
+#include "ui/qt/text_field.h"
 
 namespace ui::qt {
 namespace {
@@ -102,14 +103,14 @@ QWidget* QtWindow::Build(const ControlLayout& control) {
       break;
     }
     case ControlKind::TextBox: {
-      auto* edit = new QLineEdit(window_);
+      auto* edit = new TextField(window_, InsertionFilter(id));
       edit->setReadOnly(control.readOnly);
       widget = edit;
       break;
     }
     case ControlKind::ComboBox: {
       auto* combo = new QComboBox(window_);
-      combo->setEditable(true);
+      combo->setLineEdit(new TextField(combo, InsertionFilter(id)));
       // The list is the page's: typing adds nothing to it and completes nothing.
       combo->setInsertPolicy(QComboBox::NoInsert);
       combo->setCompleter(nullptr);
@@ -140,6 +141,21 @@ QWidget* QtWindow::Build(const ControlLayout& control) {
   widget->setEnabled(control.enabled);
   if (!control.toolTip.empty()) widget->setToolTip(ToQString(control.toolTip));
   return widget;
+}
+
+std::function<QString(const QString&)> QtWindow::InsertionFilter(ControlId id) const {
+  return [open = open_, &platform = platform_, &events = events_, id](const QString& text) {
+    std::u16string inserted = text.toStdU16String();
+    bool filtered = false;
+    if (*open) {
+      platform.RunHandler([&] {
+        events.OnInsertText(id, inserted);
+        filtered = true;
+      });
+    }
+    // Text the page could not filter is not inserted.
+    return filtered ? QString::fromStdU16String(inserted) : QString();
+  };
 }
 
 QWidget* QtWindow::Widget(ControlId control) const { return widgets_.at(control); }

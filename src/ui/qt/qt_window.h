@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -39,6 +40,9 @@ class QtWindow : public Window {
   // Wraps an event of the window's page so that it runs only while the
   // window is open, and reports any error it lets through.
   std::function<void()> Deliverer(std::function<void()> event) const;
+  // Hands text put into the control without typing to the page's filter,
+  // while the window is open.
+  std::function<QString(const QString&)> InsertionFilter(ControlId id) const;
 
   WindowEvents& events_;
   QtPlatform& platform_;
