@@ -1,8 +1,10 @@
 // The file-system questions the wizard asks of its install tree and kit.
 //
-// On Linux a name that begins with a point is hidden: hidden files never
-// count as present and are never listed. Names compare with regard to case,
-// as the file system does, so every listed language passes the file test.
+// Hidden files never count as present and are never listed. On Linux a name
+// that begins with a point is hidden, and names compare with regard to case;
+// on Windows the hidden and system attributes hide a file, and names compare
+// without regard to case. Either way names compare as the file system
+// compares them, so every listed language passes the file test.
 #pragma once
 
 #include <string>
@@ -31,8 +33,10 @@ bool DirectoryExists(const std::string& path);
 void CreateDirectoryLevel(const std::string& path);
 
 // The names of the ordinary, non-hidden files in the directory whose names
-// end with the extension (compared with regard to case), in the order in
-// which the directory returns them: never sorted, never de-duplicated.
+// end with the extension (compared as the file system compares names; on
+// Windows the long name itself must end with it, a match through the short
+// 8.3 alias does not count), in the order in which the directory returns
+// them: never sorted, never de-duplicated.
 // A missing directory gives an empty list; other errors throw.
 std::vector<std::string> ListFilesWithExtension(const std::string& directory, const std::string& extension);
 
