@@ -47,10 +47,14 @@ bool IsTooLong(std::string_view name, std::string_view destination, FolderNameRu
   constexpr std::size_t kWindowsPathMax = 259;
   const std::size_t longestPath = destination.size() + 2 * name.size() + 1 + kLongestSuffix;
   if (rules == FolderNameRules::Posix) return name.size() + kLongestSuffix > kPosixNameMax || longestPath > kPosixPathMax;
-  // Windows counts characters, not bytes.
-  std::size_t nameChars = 0, destinationChars = 0;
-  for (std::string_view rest = name; !rest.empty(); PopCharacter(rest)) ++nameChars;
-  for (std::string_view rest = destination; !rest.empty(); PopCharacter(rest)) ++destinationChars;
+  // Windows counts UTF-16 units, not bytes: one a character, two for a
+  // character beyond U+FFFF (possible where the code page is UTF-8).
+  const auto units = [](std::string_view text) {
+    std::size_t count = 0;
+    while (!text.empty()) count += PopCharacter(text) > 0xFFFF ? 2 : 1;
+    return count;
+  };
+  const std::size_t nameChars = units(name), destinationChars = units(destination);
   return nameChars + kLongestSuffix > 255 || destinationChars + 2 * nameChars + 1 + kLongestSuffix > kWindowsPathMax;
 }
 

@@ -52,6 +52,12 @@ TEST(EntryRulesTest, TheLongestKitFileNameMustFitTheFileSystem) {
   for (int i = 0; i < 110; ++i) shorter += "é";
   EXPECT_EQ(CheckProgramName(shorter, "C:\\", FolderNameRules::Windows), std::nullopt);
   EXPECT_EQ(CheckProgramName(accented, "C:\\", FolderNameRules::Windows), NameProblem::TooLong);
+  // A character beyond U+FFFF takes two of the 259 (here the clef, U+1D11E):
+  // 3 + 2 × 58 × 2 + 1 + 22 = 258, and 59 clefs make 262.
+  std::string clefs;
+  for (int i = 0; i < 58; ++i) clefs += "\xF0\x9D\x84\x9E";
+  EXPECT_EQ(CheckProgramName(clefs, "C:\\", FolderNameRules::Windows), std::nullopt);
+  EXPECT_EQ(CheckProgramName(clefs + "\xF0\x9D\x84\x9E", "C:\\", FolderNameRules::Windows), NameProblem::TooLong);
   const std::string deep = "C:\\" + std::string(220, 'd') + "\\Output\\";
   EXPECT_EQ(CheckProgramName("Mon Programme", deep, FolderNameRules::Windows), NameProblem::TooLong);
 }
