@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <set>
+#include <utility>
 
 #include "kit/ansi_encoding.h"
 #include "kit/executable_directory.h"
@@ -42,6 +43,57 @@ class HeldFile {
 
  private:
   HANDLE handle_;
+};
+
+// Another program holding a file open for reading without sharing its
+// deletion (tests/kit/hold_file.cpp), until Release.
+class OtherProgramHolding {
+ public:
+  explicit OtherProgramHolding(const std::string& path) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE outputWrite, inputRead;
+    if (!CreatePipe(&output_, &outputWrite, &inherit, 0)) return;
+    if (!CreatePipe(&inputRead, &input_, &inherit, 0)) return;
+    SetHandleInformation(output_, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(input_, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = inputRead;
+    startup.hStdOutput = outputWrite;
+    startup.hStdError = outputWrite;
+    const std::wstring program = PathOf(kit::ExecutableDirectory() + "\\hold_file.exe").wstring();
+    std::wstring commandLine = L"hold_file \"" + PathOf(path).wstring() + L"\"";
+    started_ = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                              &startup, &process_);
+    CloseHandle(outputWrite);
+    CloseHandle(inputRead);
+    char said[5] = {};
+    DWORD got = 0;
+    held_ = started_ && ReadFile(output_, said, 4, &got, nullptr) && got == 4 && std::string(said) == "held";
+  }
+  ~OtherProgramHolding() {
+    Release();
+    if (output_) CloseHandle(output_);
+  }
+  bool held() const { return held_; }
+  // Ends the program, which lets the file go.
+  void Release() {
+    if (input_) CloseHandle(std::exchange(input_, nullptr));
+    if (started_) {
+      WaitForSingleObject(process_.hProcess, INFINITE);
+      CloseHandle(process_.hProcess);
+      CloseHandle(process_.hThread);
+      started_ = false;
+    }
+  }
+
+ private:
+  HANDLE output_ = nullptr;
+  HANDLE input_ = nullptr;
+  PROCESS_INFORMATION process_{};
+  bool started_ = false;
+  bool held_ = false;
 };
 
 // ---------------------------------------------------------------------------
@@ -150,7 +202,7 @@ TEST(HeldFiles, TargetHeldWithoutDeleteSharingStaysWhole) {
   WriteBytes(dir / "source", PatternBytes(5000));
   WriteBytes(dir / "P - Update.exe", "older");
   WriteBytes(dir / "P - Update.cfg", "older cfg");
-  HeldFile updater(dir / "P - Update.exe", GENERIC_READ, FILE_SHARE_READ);
+  OtherProgramHolding updater(dir / "P - Update.exe");
   HeldFile editor(dir / "P - Update.cfg", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
   ASSERT_TRUE(updater.held() && editor.held());
   EXPECT_FALSE(kit::CopyKitFile(dir / "source", dir / "P - Update.exe"));
