@@ -32,9 +32,10 @@ class FileOperations {
   virtual FileHandle OpenForReading(const std::string& path) = 0;
 
   // Creates a new, empty file for sequential binary writing in the directory
-  // of the target, under a unique hidden name, with the permissions any newly
-  // created file gets there. Its path is stored in temporaryPath. Nothing is
-  // done to the target itself.
+  // of the target, under a unique hidden name from NewTemporaryName
+  // (temporary_names.h), with the permissions any newly created file gets
+  // there. Its path is stored in temporaryPath. Nothing is done to the
+  // target itself.
   virtual FileHandle CreateTemporaryFor(const std::string& target, std::string& temporaryPath) = 0;
 
   // Reads up to size bytes into the buffer and gives how many were read:

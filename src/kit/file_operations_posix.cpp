@@ -12,10 +12,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <memory>
-#include <random>
+
+#include "kit/temporary_names.h"
 
 namespace kit {
 namespace {
@@ -60,24 +60,6 @@ bool WriteAll(int descriptor, const char* data, std::size_t size) {
   return true;
 }
 
-// The last path component may take the longest name a directory accepts
-// less the point and suffix of the temporary name; a longer one is cut at a
-// character boundary so that a target with a long name can still be written.
-constexpr std::size_t kMaximumNameLength = 255;
-constexpr std::size_t kUniqueSuffixLength = 6;
-
-std::string TemporaryName(std::string_view targetName, std::mt19937_64& random) {
-  std::size_t keep = std::min(targetName.size(), kMaximumNameLength - 2 - kUniqueSuffixLength);
-  while (keep > 0 && keep < targetName.size() && (static_cast<unsigned char>(targetName[keep]) & 0xC0) == 0x80) --keep;
-  static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-  std::string name = ".";
-  name.append(targetName.substr(0, keep));
-  name.push_back('.');
-  std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-  for (std::size_t i = 0; i < kUniqueSuffixLength; ++i) name.push_back(kLetters[pick(random)]);
-  return name;
-}
-
 class PosixFileOperations final : public FileOperations {
  public:
   std::optional<std::uint64_t> FileLength(const std::string& path) override {
@@ -109,9 +91,8 @@ class PosixFileOperations final : public FileOperations {
       return kNoFile;
     }
     auto file = NewRecord(true);
-    std::mt19937_64& random = Random();
     for (int attempt = 0; attempt < 100; ++attempt) {
-      std::string candidate = directory + TemporaryName(name, random);
+      std::string candidate = directory + NewTemporaryName();
       const int descriptor = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (descriptor >= 0) {
         temporaryPath = std::move(candidate);
@@ -177,15 +158,6 @@ class PosixFileOperations final : public FileOperations {
 
   bool Remove(const std::string& path) override { return ::unlink(path.c_str()) == 0; }
 
- private:
-  static std::mt19937_64& Random() {
-    thread_local std::mt19937_64 random([] {
-      std::random_device device;
-      const auto now = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-      return (static_cast<std::uint64_t>(device()) << 32) ^ device() ^ now ^ static_cast<std::uint64_t>(::getpid());
-    }());
-    return random;
-  }
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "kit/temporary_names.h"
 #include "kit_test_support.h"
 
 namespace {
@@ -27,7 +28,7 @@ TEST(RealFileOperations, TemporaryFileIsHiddenBesideTheTargetAndUnique) {
     paths.insert(path);
     EXPECT_EQ(fs::path(path).parent_path(), dir.path());
     EXPECT_EQ(fs::path(path).filename().string().front(), '.');
-    EXPECT_NE(fs::path(path).filename().string().find("P - Update.exe"), std::string::npos);
+    EXPECT_TRUE(kit::IsTemporaryName(fs::path(path).filename().string())) << path;
   }
   EXPECT_EQ(paths.size(), 20u);
   EXPECT_FALSE(fs::exists(dir / "P - Update.exe"));
