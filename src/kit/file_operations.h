@@ -28,7 +28,10 @@ class FileOperations {
   // ordinary file.
   virtual std::optional<std::uint64_t> FileLength(const std::string& path) = 0;
 
-  // Opens the file for sequential binary reading from its start.
+  // Opens the file for sequential binary reading from its start. Fails,
+  // without waiting, when the path names anything else than an ordinary
+  // file at the moment it is opened (a FIFO or a device put in the place of
+  // a source must neither block nor be read).
   virtual FileHandle OpenForReading(const std::string& path) = 0;
 
   // Creates a new, empty file for sequential binary writing in the directory
@@ -36,6 +39,13 @@ class FileOperations {
   // (temporary_names.h), with the permissions any newly created file gets
   // there. Its path is stored in temporaryPath. Nothing is done to the
   // target itself.
+  //
+  // First it removes from that directory the temporary files that an
+  // interrupted run left there: files whose names pass IsTemporaryName and
+  // that no live writer holds. From its creation until RenameOver or Remove
+  // (also after Close), a temporary file is held, so that a run writing in
+  // the same folder at the same moment never loses its file. Nothing else
+  // is ever removed, and a file that cannot be removed is left quietly.
   virtual FileHandle CreateTemporaryFor(const std::string& target, std::string& temporaryPath) = 0;
 
   // Reads up to size bytes into the buffer and gives how many were read:
@@ -46,12 +56,21 @@ class FileOperations {
   // until Close, which then reports any error in writing them out.
   virtual bool Write(FileHandle file, const char* data, std::size_t size) = 0;
 
+  // Writes out anything held back and has the system put the file's bytes
+  // on the disk, so that they survive a power cut once this returns true.
+  // The writers call it on each finished file before they close it and
+  // rename it over its target. Does nothing to a file opened for reading.
+  virtual bool FlushToDisk(FileHandle file) = 0;
+
   // Writes out anything held back and closes the file. False when either
   // failed; the handle is no longer valid afterwards in both cases.
   virtual bool Close(FileHandle file) = 0;
 
   // Gives the file at `from` the name `to` in one step, replacing the file
   // that had that name: the old file stays whole until it is replaced.
+  // When it returns true, the new name is on the disk too (the directory is
+  // flushed after the rename), so a power cut after a writer has finished
+  // leaves the new file, and one before leaves the old file.
   virtual bool RenameOver(const std::string& from, const std::string& to) = 0;
 
   // Removes the file at the path.
@@ -59,7 +78,8 @@ class FileOperations {
 };
 
 // The operations of the real file system. The object lives as long as the
-// process; it holds no state between calls other than the files left open.
+// process; it holds no state between calls other than the files left open
+// and the hold on temporary files closed but not yet renamed or removed.
 FileOperations& RealFileOperations();
 
 // Each open file of RealFileOperations() keeps one buffer of this many bytes,

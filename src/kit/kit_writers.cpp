@@ -2,8 +2,8 @@
 // generated text files.
 //
 // Every writer builds its file under a hidden temporary name beside the
-// target and renames it over the target only once the file is complete and
-// closed without error. Until then an older target file stays as it was, and
+// target and renames it over the target only once the file is complete,
+// flushed to the disk and closed without error. Until then an older target file stays as it was, and
 // on any failure the temporary file is removed again.
 #include "kit/kit_writers.h"
 
@@ -64,7 +64,13 @@ class WriterFiles {
   bool WriteTemporary(const char* data, std::size_t size) { return files_.Write(temporary_, data, size); }
 
   bool CloseSource() { return files_.Close(std::exchange(source_, kNoFile)); }
-  bool CloseTemporary() { return files_.Close(std::exchange(temporary_, kNoFile)); }
+
+  // Puts the complete temporary file on the disk before closing it: once it
+  // has replaced the target, a power cut must not leave it empty.
+  bool FinishTemporary() {
+    if (!files_.FlushToDisk(temporary_)) return false;
+    return files_.Close(std::exchange(temporary_, kNoFile));
+  }
 
   // Puts the finished temporary file in the target's place.
   bool Commit(const std::string& target) {
@@ -106,7 +112,7 @@ bool CopyKitFileOrFail(const std::string& source, const std::string& target, Fil
   }
 
   if (!files.CloseSource()) return false;
-  if (!files.CloseTemporary()) return false;
+  if (!files.FinishTemporary()) return false;
   return files.Commit(target);
 }
 
@@ -115,7 +121,7 @@ bool WriteWholeFile(const std::string& target, const std::string& bytes, FileOpe
   WriterFiles files(operations);
   if (!files.CreateTemporaryFor(target)) return false;
   if (!files.WriteTemporary(bytes.data(), bytes.size())) return false;
-  if (!files.CloseTemporary()) return false;
+  if (!files.FinishTemporary()) return false;
   return files.Commit(target);
 }
 

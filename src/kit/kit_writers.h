@@ -1,8 +1,9 @@
 // The writers of the five kit files.
 //
 // Each writer builds its file under a temporary name in the target's
-// directory and moves it over the target only when it is complete, so a
-// failure never leaves a truncated file in place of a good older one. A
+// directory and moves it over the target only when it is complete and on
+// the disk, so neither a failure nor a power cut ever leaves a truncated
+// file in place of a good older one. A
 // writer returns false on any failure, after closing its files and removing
 // its temporary file; it shows nothing and logs nothing.
 #pragma once

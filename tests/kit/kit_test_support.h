@@ -96,56 +96,63 @@ inline std::string PatternBytes(std::size_t size) {
 }
 
 // The real file operations, with any single step made to fail: the step
-// numbered failAt (counting from 1) fails as a disk would. A read fails with
-// EIO, a write as on a full disk, a close after really closing the file, a
-// rename or removal without doing anything. failAt 0 fails nothing, which
-// counts the steps of a run. It also counts the files left open.
+// numbered failAt (counting from 1) fails as a disk would. A read or flush
+// fails with EIO, a write as on a full disk, a close after really closing
+// the file, a rename or removal without doing anything. failAt 0 fails
+// nothing, which counts the steps of a run. It also counts the files left
+// open and names each step in the order taken.
 class FailingFileOperations : public kit::FileOperations {
  public:
   explicit FailingFileOperations(int failAt = 0, kit::FileOperations& real = kit::RealFileOperations())
       : real_(real), failAt_(failAt) {}
 
   int steps() const { return steps_; }
+  const std::vector<std::string>& stepNames() const { return stepNames_; }
   int openFiles() const { return openFiles_; }
   bool failed() const { return failed_; }
 
   std::optional<std::uint64_t> FileLength(const std::string& path) override {
-    if (FailsNow(ENOENT)) return std::nullopt;
+    if (FailsNow("FileLength", ENOENT)) return std::nullopt;
     return real_.FileLength(path);
   }
   kit::FileHandle OpenForReading(const std::string& path) override {
-    if (FailsNow(EACCES)) return kit::kNoFile;
+    if (FailsNow("OpenForReading", EACCES)) return kit::kNoFile;
     return Opened(real_.OpenForReading(path));
   }
   kit::FileHandle CreateTemporaryFor(const std::string& target, std::string& temporaryPath) override {
-    if (FailsNow(EACCES)) return kit::kNoFile;
+    if (FailsNow("CreateTemporaryFor", EACCES)) return kit::kNoFile;
     return Opened(real_.CreateTemporaryFor(target, temporaryPath));
   }
   std::optional<std::size_t> Read(kit::FileHandle file, char* buffer, std::size_t size) override {
-    if (FailsNow(EIO)) return std::nullopt;
+    if (FailsNow("Read", EIO)) return std::nullopt;
     return real_.Read(file, buffer, size);
   }
   bool Write(kit::FileHandle file, const char* data, std::size_t size) override {
-    if (FailsNow(ENOSPC)) return false;
+    if (FailsNow("Write", ENOSPC)) return false;
     return real_.Write(file, data, size);
   }
+  bool FlushToDisk(kit::FileHandle file) override {
+    if (FailsNow("FlushToDisk", EIO)) return false;
+    return real_.FlushToDisk(file);
+  }
   bool Close(kit::FileHandle file) override {
-    const bool fails = FailsNow(EIO);
+    const bool fails = FailsNow("Close", EIO);
     --openFiles_;
     const bool closed = real_.Close(file);
     return closed && !fails;
   }
   bool RenameOver(const std::string& from, const std::string& to) override {
-    if (FailsNow(EXDEV)) return false;
+    if (FailsNow("RenameOver", EXDEV)) return false;
     return real_.RenameOver(from, to);
   }
   bool Remove(const std::string& path) override {
-    if (FailsNow(EIO)) return false;
+    if (FailsNow("Remove", EIO)) return false;
     return real_.Remove(path);
   }
 
  private:
-  bool FailsNow(int error) {
+  bool FailsNow(const char* name, int error) {
+    stepNames_.push_back(name);
     if (++steps_ != failAt_) return false;
     failed_ = true;
     errno = error;
@@ -159,6 +166,7 @@ class FailingFileOperations : public kit::FileOperations {
   kit::FileOperations& real_;
   int failAt_;
   int steps_ = 0;
+  std::vector<std::string> stepNames_;
   int openFiles_ = 0;
   bool failed_ = false;
 };

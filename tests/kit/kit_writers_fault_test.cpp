@@ -60,10 +60,11 @@ void FailEveryStepInTurn(const Writer& writer, const std::string& targetName, bo
 }
 
 // The 4996-byte source: two whole blocks and a remainder, so each kind of
-// step occurs: length, open, create, 3 reads and 3 writes, 2 closes, rename.
-constexpr int kCopySteps = 12;
-// Create, write, close, rename.
-constexpr int kTextSteps = 4;
+// step occurs: length, open, create, 3 reads and 3 writes, a close, a flush
+// to the disk, a close, rename.
+constexpr int kCopySteps = 13;
+// Create, write, flush to the disk, close, rename.
+constexpr int kTextSteps = 5;
 
 const Writer kCopy = [](const ScratchDirectory& dir, kit::FileOperations& files) {
   return kit::CopyKitFile(dir / "source", dir / "P - Update.exe", files);
@@ -81,6 +82,21 @@ TEST(FailingStep, ConfigOverAnOlderFile) { FailEveryStepInTurn(kConfig, "P - Upd
 TEST(FailingStep, ConfigWithNoOlderFile) { FailEveryStepInTurn(kConfig, "P - Update.cfg", false, kTextSteps); }
 TEST(FailingStep, VersionOverAnOlderFile) { FailEveryStepInTurn(kVersion, "P - Update.ver", true, kTextSteps); }
 TEST(FailingStep, VersionWithNoOlderFile) { FailEveryStepInTurn(kVersion, "P - Update.ver", false, kTextSteps); }
+
+// A finished file is on the disk before it takes the target's place: a
+// power cut after the rename finds the new bytes, not an empty file.
+TEST(Durability, FinishedFileIsFlushedBeforeItReplacesTheTarget) {
+  using Steps = std::vector<std::string>;
+  ScratchDirectory dir;
+  WriteBytes(dir / "source", "bytes");
+  FailingFileOperations copy;
+  ASSERT_TRUE(kCopy(dir, copy));
+  EXPECT_EQ(copy.stepNames(), (Steps{"FileLength", "OpenForReading", "CreateTemporaryFor", "Read", "Write", "Close",
+                                     "FlushToDisk", "Close", "RenameOver"}));
+  FailingFileOperations version;
+  ASSERT_TRUE(kVersion(dir, version));
+  EXPECT_EQ(version.stepNames(), (Steps{"CreateTemporaryFor", "Write", "FlushToDisk", "Close", "RenameOver"}));
+}
 
 // Real operations whose length of the source is off by `delta` bytes, as
 // when the source changes between the length and the copy.
@@ -149,6 +165,7 @@ class HugeSource : public kit::FileOperations {
     lastWrite_ = size;
     return true;
   }
+  bool FlushToDisk(kit::FileHandle file) override { return file == kit::FileHandle{2}; }
   bool Close(kit::FileHandle) override { return true; }
   bool RenameOver(const std::string& from, const std::string& to) override {
     renamed_ = from + " -> " + to;
