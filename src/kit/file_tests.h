@@ -11,13 +11,18 @@
 namespace kit {
 
 // True when the path names an existing ordinary file that is not hidden
-// (links are followed). A missing path, or one through a missing directory,
-// gives false; any other error (a name too long, access denied on the way)
-// throws std::filesystem::filesystem_error.
+// (links are followed). False, as for any absent file, when the path is
+// missing, goes through a missing directory or a file, or cannot even be
+// formed: a name or a path longer than the system takes, a name that the
+// file system cannot hold, a NUL character. Such a path names nothing,
+// whatever the user typed to make it. Errors that make a folder or a drive
+// unusable still throw std::filesystem::filesystem_error, so that they
+// never pass for an absent file: access denied on the way, a loop of
+// links, an input/output error, and any other.
 bool FileExists(const std::string& path);
 
 // True when the path names an existing directory; a trailing separator does
-// not matter. Errors other than "not there" throw as FileExists does.
+// not matter. False and errors as for FileExists.
 bool DirectoryExists(const std::string& path);
 
 // Creates one directory level. Throws std::filesystem::filesystem_error when

@@ -17,13 +17,24 @@ std::string_view LastComponent(std::string_view path) {
   return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+// True when the system refuses the path itself, before looking for
+// anything: a name or a path too long, a name the file system cannot hold.
+// Nothing can exist under such a path.
+bool CannotBeFormed(const std::error_code& error) {
+  return error == std::errc::filename_too_long || error == std::errc::invalid_argument ||
+         error == std::errc::illegal_byte_sequence;
+}
+
 // The type of what the path names, links followed. "Not found" covers a
-// missing directory or a file on the way (ENOENT, ENOTDIR); every other
-// error throws, so that an unusable path never passes for an absent one.
-fs::file_type TypeOf(const fs::path& path, const char* question) {
+// missing directory or a file on the way (ENOENT, ENOTDIR) and a path that
+// cannot be formed, a NUL character included (the system would stop the
+// path there and look at another one). Every other error throws, so that
+// an unusable folder or drive never passes for an absent file.
+fs::file_type TypeOf(const std::string& path, const char* question) {
+  if (path.find('\0') != std::string::npos) return fs::file_type::not_found;
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
-  if (status.type() == fs::file_type::not_found) return fs::file_type::not_found;
+  if (status.type() == fs::file_type::not_found || CannotBeFormed(error)) return fs::file_type::not_found;
   if (error) throw fs::filesystem_error(question, path, error);
   return status.type();
 }
@@ -63,7 +74,7 @@ std::vector<std::string> ListFilesWithExtension(const std::string& directory, co
     if (IsHiddenName(name) || !name.ends_with(extension)) continue;
     // Same rule as FileExists: links are followed, and a link that leads
     // nowhere is no file; so every listed name passes the file test.
-    const fs::file_type type = TypeOf(entry->path(), "language listing");
+    const fs::file_type type = TypeOf(entry->path().string(), "language listing");
     if (type == fs::file_type::regular) names.push_back(std::move(name));
   }
   if (error) throw fs::filesystem_error("cannot list directory", directory, error);

@@ -150,6 +150,20 @@ TEST_F(GenerationTest, ALanguageTypedAsAPathIsAMissingLanguage) {
   EXPECT_FALSE(tree.Exists(kKit));
 }
 
+// A language too long for a file name (from 252 bytes on, with ".lng") or
+// longer than any path names no language file, like any unknown language.
+TEST_F(GenerationTest, ALanguageTooLongForAFileNameIsAMissingLanguage) {
+  for (const std::string entry : {std::string(252, 'a'), std::string(300, 'e'), std::string(5000, 'o'),
+                                  std::string("Fran\0çais", 10)}) {
+    platform.messages.clear();
+    Window().SetText(ControlId::Combo1, entry);
+    Generate("Mon Programme");
+    ExpectRefused("Veuillez sélectionner la langue pour le système de mise à jour automatique.", ControlId::Combo1);
+    EXPECT_EQ(Window().Text(ControlId::Combo1), "Français");
+  }
+  EXPECT_FALSE(tree.Exists("Output"));
+}
+
 TEST_F(GenerationTest, AMissingUpdaterOrManifestEndsTheApplicationBeforeAnyFolderIsMade) {
   tree.Remove(testing_support::kUpdater);
   Generate("Mon Programme");
