@@ -46,6 +46,10 @@ class FileOperations {
   // (also after Close), a temporary file is held, so that a run writing in
   // the same folder at the same moment never loses its file. Nothing else
   // is ever removed, and a file that cannot be removed is left quietly.
+  // This is done here, just before a writer adds a file of its own, so
+  // that only a folder where a kit file is really being written is
+  // touched, whichever front end writes the kit, and a failed clean-up
+  // never fails a kit.
   virtual FileHandle CreateTemporaryFor(const std::string& target, std::string& temporaryPath) = 0;
 
   // Reads up to size bytes into the buffer and gives how many were read:

@@ -7,7 +7,9 @@
 // - 14 bytes is the length of the shortest kit file name (a program name of
 //   one character and " - Update.exe"), so a kit file's temporary name, and
 //   its path, are never longer than the file's own: a target path that the
-//   system accepts always leaves room for its temporary file;
+//   system accepts always leaves room for its temporary file (only a target
+//   whose name is shorter than 14 bytes, never a kit file, gets a longer
+//   temporary name, far from any limit);
 // - the leading point hides it on Linux (on Windows the hidden attribute
 //   does);
 // - letters of one case only, so that names stay distinct on file systems
