@@ -3,8 +3,9 @@
 //
 // Every writer builds its file under a hidden temporary name beside the
 // target and renames it over the target only once the file is complete,
-// flushed to the disk and closed without error. Until then an older target file stays as it was, and
-// on any failure the temporary file is removed again.
+// flushed to the disk and closed without error. Until then an older target
+// file stays as it was, and on any failure the temporary file is removed
+// again.
 #include "kit/kit_writers.h"
 
 #include <array>
