@@ -1,6 +1,7 @@
 // The real file operations on POSIX under conditions that only POSIX calls
-// can set up: a FIFO in a source's place, a run killed in the middle of a
-// file, and the system's flush calls watched as they are made.
+// can set up: a FIFO in a source's place, a path at the system's limit, a
+// run killed in the middle of a file, and the system's flush calls watched
+// as they are made.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -9,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -60,6 +62,39 @@ TEST(FifoSource, CopyFailsAndLeavesTheOlderTarget) {
   EXPECT_EQ(files.openFiles(), 0);
   EXPECT_EQ(ReadBytes(dir / "target"), "older");
   EXPECT_EQ(NamesIn(dir.path()), (Names{"source", "target"}));
+}
+
+// ---------------------------------------------------------------------------
+// The longest path.
+
+// A directory under the scratch directory, made of as many levels as it
+// takes for `name` inside it to have a path of exactly `length` bytes.
+std::string DirectoryForPathLength(const ScratchDirectory& dir, std::size_t length, const std::string& name) {
+  std::string path = dir.path().string();
+  // Each level adds a separator and a name of at most 200 bytes.
+  const std::size_t total = length - path.size() - 1 - name.size();
+  const std::size_t levels = (total + 200) / 201;
+  for (std::size_t level = 0; level < levels; ++level) {
+    path += '/';
+    path.append(total / levels - 1 + (level < total % levels ? 1 : 0), 'd');
+    fs::create_directory(path);
+  }
+  return path + "/";
+}
+
+// The temporary file of a kit file must fit wherever the kit file fits:
+// here the shortest kit file name at the longest path the system accepts.
+TEST(Writers, TargetAtTheLongestPathIsWritten) {
+  ScratchDirectory dir;
+  WriteBytes(dir / "source", "x");
+  const std::string directory = DirectoryForPathLength(dir, PATH_MAX - 1, "P - Update.exe");
+  ASSERT_EQ((directory + "P - Update.exe").size(), PATH_MAX - 1u);
+  ASSERT_TRUE(fs::is_directory(directory));
+  ASSERT_TRUE(kit::CopyKitFile(dir / "source", directory + "P - Update.exe"));
+  ASSERT_TRUE(kit::WriteKitConfig(directory + "P - Update.cfg", "http://a.b/", "P"));
+  ASSERT_TRUE(kit::WriteKitVersion(directory + "P - Update.ver", "1"));
+  EXPECT_EQ(ReadBytes(directory + "P - Update.exe"), "x");
+  EXPECT_EQ(NamesIn(directory), (Names{"P - Update.exe", "P - Update.cfg", "P - Update.ver"}));
 }
 
 // ---------------------------------------------------------------------------

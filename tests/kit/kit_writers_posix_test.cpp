@@ -5,7 +5,6 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <climits>
 #include <filesystem>
 #include <set>
 
@@ -60,36 +59,6 @@ TEST(Copy, LongestAllowedTargetNameIsWritten) {
   ASSERT_TRUE(kit::CopyKitFile(dir / "source", dir / name));
   EXPECT_EQ(ReadBytes(dir / name), "x");
   EXPECT_EQ(NamesIn(dir.path()), (Names{"source", name}));
-}
-
-// A directory under the scratch directory, made of as many levels as it
-// takes for `name` inside it to have a path of exactly `length` bytes.
-std::string DirectoryForPathLength(const ScratchDirectory& dir, std::size_t length, const std::string& name) {
-  std::string path = dir.path().string();
-  // Each level adds a separator and a name of at most 200 bytes.
-  const std::size_t total = length - path.size() - 1 - name.size();
-  const std::size_t levels = (total + 200) / 201;
-  for (std::size_t level = 0; level < levels; ++level) {
-    path += '/';
-    path.append(total / levels - 1 + (level < total % levels ? 1 : 0), 'd');
-    fs::create_directory(path);
-  }
-  return path + "/";
-}
-
-// The temporary file of a kit file must fit wherever the kit file fits:
-// here the shortest kit file name at the longest path the system accepts.
-TEST(Writers, TargetAtTheLongestPathIsWritten) {
-  ScratchDirectory dir;
-  WriteBytes(dir / "source", "x");
-  const std::string directory = DirectoryForPathLength(dir, PATH_MAX - 1, "P - Update.exe");
-  ASSERT_EQ((directory + "P - Update.exe").size(), PATH_MAX - 1u);
-  ASSERT_TRUE(fs::is_directory(directory));
-  ASSERT_TRUE(kit::CopyKitFile(dir / "source", directory + "P - Update.exe"));
-  ASSERT_TRUE(kit::WriteKitConfig(directory + "P - Update.cfg", kAddress, "P"));
-  ASSERT_TRUE(kit::WriteKitVersion(directory + "P - Update.ver", "1"));
-  EXPECT_EQ(ReadBytes(directory + "P - Update.exe"), "x");
-  EXPECT_EQ(NamesIn(directory), (Names{"P - Update.exe", "P - Update.cfg", "P - Update.ver"}));
 }
 
 // ---------------------------------------------------------------------------

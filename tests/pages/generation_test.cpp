@@ -156,7 +156,7 @@ TEST_F(GenerationTest, ALanguageTypedAsAPathIsAMissingLanguage) {
 // A language too long for a file name (from 252 bytes on, with ".lng") or
 // longer than any path names no language file, like any unknown language.
 TEST_F(GenerationTest, ALanguageTooLongForAFileNameIsAMissingLanguage) {
-  for (const std::string entry : {std::string(252, 'a'), std::string(300, 'e'), std::string(5000, 'o'),
+  for (const std::string& entry : {std::string(252, 'a'), std::string(300, 'e'), std::string(5000, 'o'),
                                   std::string("Fran\0çais", 10)}) {
     platform.messages.clear();
     Window().SetText(ControlId::Combo1, entry);
