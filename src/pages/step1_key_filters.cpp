@@ -1,13 +1,14 @@
 // The parameter page's key filters. Each sees a typed character's code
 // before its control does and discards it by setting the code to 0. Enter
 // moves the focus along the fields to the Next button.
+#include "generation/messages.h"
 #include "kit/entry_rules.h"
-#include "pages/step1_messages.h"
 #include "pages/step1_wizard.h"
 
 namespace pages {
 
 using ui::ControlId;
+namespace messages = generation::messages;
 
 namespace {
 constexpr ui::KeyAscii kBackspace = 8;

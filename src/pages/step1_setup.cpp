@@ -1,12 +1,13 @@
 // The parameter page's set-up, run each time the page is shown.
-#include "kit/file_tests.h"
+#include "generation/messages.h"
+#include "generation/redistributable_files.h"
 #include "kit/kit_layout.h"
-#include "pages/step1_messages.h"
 #include "pages/step1_wizard.h"
 
 namespace pages {
 
 using ui::ControlId;
+namespace messages = generation::messages;
 
 void Step1Wizard::Form_Activate() {
   ui::Window& controls = Controls();
@@ -17,29 +18,17 @@ void Step1Wizard::Form_Activate() {
 
   // The list starts empty: the controls are new at every show. Entries keep
   // the order of the directory.
-  const auto languageFiles =
-      kit::ListFilesWithExtension(kit::LanguageDirectoryPath(InstallRoot), std::string(kit::kLanguageExtension));
-  if (languageFiles.empty()) {
-    ReportMissingRedistributable(messages::kNoLanguageFile);
+  const auto languages = generation::LanguageEntries(InstallRoot);
+  if (languages.empty()) {
+    CloseWithError(messages::MissingRedistributable(messages::kNoLanguageFile));
     return;
   }
-  for (const auto& fileName : languageFiles) {
-    controls.AddItem(ControlId::Combo1, kit::LanguageEntryFromFileName(fileName));
-  }
+  for (const auto& language : languages) controls.AddItem(ControlId::Combo1, language);
   controls.SetListIndex(ControlId::Combo1, 0);
 
-  if (!kit::FileExists(kit::UpdaterExecutablePath(InstallRoot))) {
-    ReportMissingRedistributable(messages::kUpdaterMissing);
-    return;
+  if (auto reason = generation::MissingProgramFile(InstallRoot)) {
+    CloseWithError(messages::MissingRedistributable(*reason));
   }
-  if (!kit::FileExists(kit::UpdaterManifestPath(InstallRoot))) {
-    ReportMissingRedistributable(messages::kManifestMissing);
-  }
-}
-
-void Step1Wizard::ReportMissingRedistributable(const std::string& reason) {
-  platform_.MsgBox(messages::MissingRedistributable(reason), ui::mb::kIconError | ui::mb::kOk | ui::mb::kSetForeground);
-  Close();
 }
 
 }  // namespace pages

@@ -1,6 +1,5 @@
 #include "pages/step1_wizard.h"
 
-#include "kit/kit_writers.h"
 #include "pages/page_layouts.h"
 
 namespace pages {
@@ -33,19 +32,5 @@ void Step1Wizard::OnKeyPress(ControlId control, ui::KeyAscii& keyAscii) {
 void Step1Wizard::Command3_Click() { GoTo(PageId::WelcomeWizard); }
 
 void Step1Wizard::Command1_Click() { Close(); }
-
-bool Step1Wizard::CopyKitFile(const std::string& source, const std::string& target) {
-  return kit::CopyKitFile(source, target);
-}
-
-bool Step1Wizard::WriteKitConfig(const std::string& path) {
-  ui::Window& fields = Controls();
-  const std::string address = fields.Text(ControlId::Text3);
-  return kit::WriteKitConfig(path, address, fields.Text(ControlId::Text1));
-}
-
-bool Step1Wizard::WriteKitVersion(const std::string& path) {
-  return kit::WriteKitVersion(path, Controls().Text(ControlId::Text2));
-}
 
 }  // namespace pages

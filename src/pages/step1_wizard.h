@@ -35,19 +35,12 @@ class Step1Wizard : public Form {
   const std::string& GetInstallRoot() const { return InstallRoot; }
 
  private:
-  // The steps of Command2_Click; errors they raise become the fatal failure.
+  // The work of Command2_Click; errors it raises become the fatal failure.
   void GenerateKit();
-  // An entry that cannot be used: the reason, the focus on its field.
-  void RefuseEntry(const std::string& message, ui::ControlId field);
-  // A redistributable file is missing: the page reports it and closes.
-  void ReportMissingRedistributable(const std::string& reason);
-  // Building the kit failed: the page reports it and closes.
+  // A missing redistributable file or a failed generation: the page shows
+  // the error and closes, which ends the application.
+  void CloseWithError(const std::string& message);
   void FailGeneration();
-
-  // The kit writers, fed from the page's fields.
-  bool CopyKitFile(const std::string& source, const std::string& target);
-  bool WriteKitConfig(const std::string& path);
-  bool WriteKitVersion(const std::string& path);
 
   std::string InstallRoot;
 };

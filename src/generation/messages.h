@@ -1,5 +1,6 @@
-// The texts of the parameter page's message boxes. Lines are joined by
-// CR LF, with none after the last.
+// The texts the wizard and the command line show about the entries, the
+// install tree and the kit. Lines are joined by CR LF, with none after the
+// last.
 #pragma once
 
 #include <string>
@@ -7,7 +8,7 @@
 
 #include "kit/ansi_encoding.h"
 
-namespace pages::messages {
+namespace generation::messages {
 
 inline constexpr std::string_view kCrLf = "\r\n";
 
@@ -58,4 +59,4 @@ inline constexpr const char* kNameSubject = "Le nom du programme à mettre à jo
 inline constexpr const char* kVersionSubject = "La version du programme à mettre à jour";
 inline constexpr const char* kAddressSubject = "L'adresse du fichier d'informations de mise à jour";
 
-}  // namespace pages::messages
+}  // namespace generation::messages

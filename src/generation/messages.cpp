@@ -1,6 +1,6 @@
-#include "pages/step1_messages.h"
+#include "generation/messages.h"
 
-namespace pages::messages {
+namespace generation::messages {
 namespace {
 
 constexpr char kQuote = 34;
@@ -52,4 +52,4 @@ std::string UnwritableCharacterInField(std::string_view fieldSubject, std::strin
                Quoted(character), ".", kCrLf, kCrLf, accepted});
 }
 
-}  // namespace pages::messages
+}  // namespace generation::messages

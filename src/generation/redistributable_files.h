@@ -1,0 +1,19 @@
+// The files of the install tree that every kit is made from: the language
+// files, the updater and its manifest.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace generation {
+
+// The language entries, one per language file, in the order of the
+// directory: the list the wizard offers, whose first entry it selects.
+std::vector<std::string> LanguageEntries(const std::string& installRoot);
+
+// Why the updater or its manifest cannot be copied (the updater is tested
+// first); nothing when both are there.
+std::optional<std::string> MissingProgramFile(const std::string& installRoot);
+
+}  // namespace generation
