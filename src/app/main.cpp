@@ -1,13 +1,20 @@
 // Zantrel Velquist Creator: a wizard that prepares an automatic Internet
-// update system for a program of its user's.
+// update system for a program of its user's. Given arguments, it works from
+// its command line instead, with no window and no display.
 #include <QApplication>
 
 #include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "app/wizard.h"
+#include "cli/run_command_line.h"
 #include "ui/qt/qt_platform.h"
 
 int main(int argc, char* argv[]) {
+  if (argc > 1) return cli::RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+
   QApplication application(argc, argv);
   ui::qt::QtPlatform platform;
   app::Wizard wizard(platform);
