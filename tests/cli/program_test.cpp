@@ -1,0 +1,175 @@
+// The built program run from its command line as a process, with no display:
+// the kit it writes, its refusals, the existing kit, a failed write, and the
+// usage and version.
+#include <gtest/gtest.h>
+
+#include "app/wizard.h"
+#include "fake_platform.h"
+#include "program_process.h"
+
+namespace {
+
+using cli_test::Display;
+using cli_test::ProgramTree;
+using testing_support::kLanguages;
+using ui::ControlId;
+
+const std::string kAddress = "https://www.example.com/monprog.maj";
+const std::string kKit = "Output/Mon Programme/Mon Programme";
+
+std::vector<std::string> KitArguments(const std::string& name, const std::string& version = "1.0.0.0") {
+  return {"--name", name, "--program-version", version, "--address", kAddress};
+}
+
+// Every file under Output/ with its bytes.
+std::map<std::string, std::string> OutputFiles(const testing_support::InstallTree& tree) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(tree.Path("Output"))) {
+    const std::string relative = std::filesystem::relative(entry.path(), tree.Root()).string();
+    files[relative] = entry.is_directory() ? "(folder)" : tree.Read(relative);
+  }
+  return files;
+}
+
+// The same redistributable files in both trees: an updater longer than one
+// copy block and a second language.
+void AddRedistributables(const testing_support::InstallTree& tree) {
+  std::string updater = "MZ";
+  for (int i = 0; updater.size() < 5000; ++i) updater += static_cast<char>(i * 7);
+  tree.Write(testing_support::kUpdater, updater);
+  tree.Write(std::string(kLanguages) + "/Anglais.lng", "[Language]\r\nName=English\r\n");
+}
+
+TEST(ProgramTest, WritesTheKitThatThePageWritesFromTheSameEntries) {
+  const std::string name = " Œuvre – édition ", version = " 2.0.1", address = "https://exemple.fr/mise-à-jour€.maj";
+
+  testing_support::InstallTree pageTree;
+  AddRedistributables(pageTree);
+  testing_support::FakePlatform platform;
+  platform.executableDirectory = pageTree.Root();
+  app::Wizard wizard(platform);
+  wizard.Start();
+  platform.OnlyWindow().Click(ControlId::Command2);
+  auto& page = platform.OnlyWindow();
+  page.SetText(ControlId::Text1, name);
+  page.SetText(ControlId::Text2, version);
+  page.SetText(ControlId::Text3, address);
+  const auto& languages = page.Items(ControlId::Combo1);
+  page.SetListIndex(ControlId::Combo1,
+                    static_cast<int>(std::find(languages.begin(), languages.end(), "Anglais") - languages.begin()));
+  page.Click(ControlId::Command2);
+  ASSERT_TRUE(platform.messages.empty());
+
+  ProgramTree tree;
+  AddRedistributables(tree);
+  const auto run = tree.Run(
+      {"--name", name, "--program-version", version, "--address", address, "--language", "Anglais"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, tree.Root() + "/Output/Œuvre – édition\n");
+  const auto files = OutputFiles(tree);
+  EXPECT_EQ(files, OutputFiles(pageTree));
+  EXPECT_EQ(files.size(), 6u);
+  EXPECT_EQ(files.at("Output/Œuvre – édition/Œuvre – édition - Update.lng"), "[Language]\r\nName=English\r\n");
+  EXPECT_EQ(files.at("Output/Œuvre – édition/Œuvre – édition - Update.ver"), "VER 2.0.1");
+}
+
+TEST(ProgramTest, RefusalsGiveTheWizardsMessageAndExitCodeOneWithNothingWritten) {
+  const struct {
+    std::vector<std::string> arguments;
+    const char* missingFile;
+    std::string message;
+  } cases[] = {
+      {KitArguments("../x"), nullptr,
+       "Le nom du programme à mettre à jour ne peut contenir aucun des caractères suivants :\n\n"
+       "\\ / : * ? \" < > |\n"},
+      {KitArguments("Mon Programme", ""), nullptr, "Veuillez saisir la version du programme à mettre à jour.\n"},
+      {{"--name", "Mon Programme", "--program-version", "1", "--address", kAddress + "\n"}, nullptr,
+       "L'adresse du fichier d'informations de mise à jour ne peut contenir ni saut de ligne ni caractère de "
+       "contrôle.\n"},
+      {{"--name", "x", "--program-version", "1", "--address", "a", "--language", "Klingon"}, nullptr,
+       "Veuillez sélectionner la langue pour le système de mise à jour automatique.\n"},
+      {KitArguments("Mon Programme"), testing_support::kManifest,
+       "Erreur :\n\nLe fichier manifest redistribuable de Zantrel Velquist est introuvable.\n\n\n"
+       "Veuillez désinstaller, puis réinstaller Zantrel Velquist pour résoudre le problème.\n"},
+  };
+  for (const auto& refusal : cases) {
+    ProgramTree tree;
+    if (refusal.missingFile) tree.Remove(refusal.missingFile);
+    const auto run = tree.Run(refusal.arguments);
+    EXPECT_EQ(run.exitCode, 1) << refusal.message;
+    EXPECT_EQ(run.err, refusal.message);
+    EXPECT_EQ(run.out, "");
+    EXPECT_FALSE(tree.Exists("Output"));
+  }
+}
+
+TEST(ProgramTest, AnExistingKitIsKeptWithoutReplaceAndReplacedWithIt) {
+  ProgramTree tree;
+  ASSERT_EQ(tree.Run(KitArguments("Mon Programme", "1.0")).exitCode, 0);
+
+  const auto kept = tree.Run(KitArguments("Mon Programme", "2.0"));
+  EXPECT_EQ(kept.exitCode, 1);
+  EXPECT_EQ(kept.err,
+            "Un système de mise à jour automatique pour \"Mon Programme\" existe déjà : il est conservé. Ajoutez "
+            "--replace pour le remplacer.\n");
+  EXPECT_EQ(kept.out, "");
+  EXPECT_EQ(tree.Read(kKit + " - Update.ver"), "VER 1.0");
+
+  auto replacing = KitArguments("Mon Programme", "2.0");
+  replacing.push_back("--replace");
+  const auto replaced = tree.Run(replacing);
+  EXPECT_EQ(replaced.exitCode, 0);
+  EXPECT_EQ(replaced.err, "");
+  EXPECT_EQ(tree.Read(kKit + " - Update.ver"), "VER 2.0");
+}
+
+TEST(ProgramTest, AFailedWriteExitsWithThreeAndLeavesTheOlderFileWhole) {
+  ProgramTree tree;
+  tree.Write(testing_support::kUpdater, std::string(1 << 20, 'u'));
+  tree.Write(kKit + " - Update.exe", "an older updater copy");
+  const std::string before = tree.Listing();
+
+  auto arguments = KitArguments("Mon Programme");
+  arguments.push_back("--replace");
+  const auto run = tree.Run(arguments, Display::None, 64 * 1024);
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_EQ(run.err,
+            "Une erreur s'est produite :\n\nEchec lors de la création du système de mise à jour automatique pour "
+            "\"Mon Programme\".\n\n\nVeuillez redémarrer votre ordinateur et réessayer.\nZantrel Velquist Creator va "
+            "maintenant se fermer.\n");
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(tree.Read(kKit + " - Update.exe"), "an older updater copy");
+  EXPECT_EQ(tree.Listing(), before);  // no temporary file left behind
+}
+
+class DisplayTest : public ::testing::TestWithParam<Display> {};
+
+TEST_P(DisplayTest, HelpAndVersionOpenNoWindow) {
+  ProgramTree tree;
+  const auto version = tree.Run({"--version"}, GetParam());
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, "Zantrel Velquist Creator 1.00\n");
+  EXPECT_EQ(version.err, "");
+
+  const auto help = tree.Run({"--help"}, GetParam());
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_TRUE(help.out.starts_with("Utilisation :\n  zantrel-velquist-creator\n")) << help.out;
+  EXPECT_NE(help.out.find("--list-languages"), std::string::npos);
+  EXPECT_EQ(help.err, "");
+  EXPECT_FALSE(tree.Exists("Output"));
+}
+
+TEST_P(DisplayTest, AnUnknownOptionPrintsTheUsageOnStandardErrorAndExitsWithTwo) {
+  ProgramTree tree;
+  const auto run = tree.Run({"--bogus"}, GetParam());
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_TRUE(run.err.starts_with("Zantrel Velquist Creator : option inconnue : --bogus\n\nUtilisation :\n"))
+      << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutDisplay, DisplayTest, ::testing::Values(Display::None, Display::Inherited),
+                         [](const auto& info) { return info.param == Display::None ? "NoDisplay" : "Inherited"; });
+
+}  // namespace
