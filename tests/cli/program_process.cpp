@@ -34,10 +34,13 @@ ProgramRun ProgramTree::Run(const std::vector<std::string>& arguments, Display d
   std::vector<char*> envp;
   for (char** variable = environ; *variable; ++variable) {
     const std::string_view entry(*variable);
-    const bool displayVariable =
-        entry.starts_with("DISPLAY=") || entry.starts_with("WAYLAND_DISPLAY=") || entry.starts_with("QT_QPA_PLATFORM=");
-    if (display == Display::Inherited || !displayVariable) envp.push_back(*variable);
+    const bool displayOrLocale = entry.starts_with("DISPLAY=") || entry.starts_with("WAYLAND_DISPLAY=") ||
+                                 entry.starts_with("QT_QPA_PLATFORM=") || entry.starts_with("LANG=") ||
+                                 entry.starts_with("LC_");
+    if (display == Display::Inherited || !displayOrLocale) envp.push_back(*variable);
   }
+  static char cLocale[] = "LC_ALL=C";
+  if (display == Display::None) envp.push_back(cLocale);
   envp.push_back(nullptr);
 
   // The outputs go to files beside the tree, so a large output never blocks.

@@ -18,8 +18,9 @@ struct ProgramRun {
   std::string err;
 };
 
-// Which environment the program gets: the test's own, or the test's less
-// DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM.
+// Which environment the program gets: the test's own, or that of a build
+// machine: the test's less DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM, and
+// the C locale, whose terminal shows no accented letter.
 enum class Display { Inherited, None };
 
 // An install tree with a copy of the built program at its top.
