@@ -84,6 +84,8 @@ TEST(ProgramTest, RefusalsGiveTheWizardsMessageAndExitCodeOneWithNothingWritten)
        "Le nom du programme à mettre à jour ne peut contenir aucun des caractères suivants :\n\n"
        "\\ / : * ? \" < > |\n"},
       {KitArguments("Mon Programme", ""), nullptr, "Veuillez saisir la version du programme à mettre à jour.\n"},
+      {KitArguments("Mon Programme", "1.0 bêta"), nullptr,
+       "La version du programme à mettre à jour ne peut contenir que des chiffres et des points.\n"},
       {{"--name", "Mon Programme", "--program-version", "1", "--address", kAddress + "\n"}, nullptr,
        "L'adresse du fichier d'informations de mise à jour ne peut contenir ni saut de ligne ni caractère de "
        "contrôle.\n"},
