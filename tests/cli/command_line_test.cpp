@@ -6,6 +6,7 @@
 
 #include "cli/run_command_line.h"
 #include "install_tree.h"
+#include "kit/kit_layout.h"
 
 namespace {
 
@@ -67,7 +68,8 @@ TEST_F(CommandLineTest, ListsTheLanguagesInTheWizardsOrderAndDefaultsToTheFirst)
 
   const Result kit = Run({"--name=Mon Programme", "--program-version=1", "--address=x"});
   EXPECT_EQ(kit.exitCode, 0);
-  EXPECT_EQ(kit.out, tree.Root() + "/Output/Mon Programme\n");
+  const std::string separator(kit::kSeparator);
+  EXPECT_EQ(kit.out, tree.Root() + separator + "Output" + separator + "Mon Programme\n");
   EXPECT_EQ(tree.Read("Output/Mon Programme/Mon Programme - Update.lng"),
             tree.Read(std::string(kLanguages) + "/" + languages.front() + ".lng"));
 }

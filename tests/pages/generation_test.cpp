@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
+#include "generation/messages.h"
 #include "kit/ansi_encoding.h"
 #include "kit/entry_rules.h"
-#include "pages/step1_messages.h"
 #include "wizard_fixture.h"
 
 namespace {
@@ -333,7 +333,7 @@ std::string AcceptedCharacters(unsigned codePage) {
 
 TEST(UnwritableCharacterMessage, NamesTheCodePageInUse) {
   for (unsigned codePage : {1252u, 1250u})
-    EXPECT_EQ(pages::messages::UnwritableCharacterInField("La version du programme à mettre à jour", "日", codePage),
+    EXPECT_EQ(generation::messages::UnwritableCharacterInField("La version du programme à mettre à jour", "日", codePage),
               "La version du programme à mettre à jour contient un caractère que le système de mise à jour "
               "automatique ne peut pas enregistrer : \"日\".\r\n\r\n" + AcceptedCharacters(codePage));
 }
