@@ -1,8 +1,10 @@
-// Qt's own texts read in French once the platform is set up, and the
-// program runs on with English ones when the translation is missing.
+// Once the platform is set up, Qt's own texts read in French (the program
+// runs on with English ones when the translation is missing), and the
+// windows name the program's desktop entry.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -42,6 +44,11 @@ TEST(TranslationTest, WithoutTheTranslationFileQtKeepsItsEnglishTexts) {
   QTranslator translator;
   EXPECT_FALSE(ui::qt::InstallQtFrench(translator, empty.path()));
   EXPECT_EQ(ContextMenuTexts(), kEnglish);
+}
+
+TEST(DesktopEntryTest, TheWindowsNameTheProgramsDesktopEntry) {
+  ui::qt::QtPlatform platform;
+  EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("zantrel-velquist-creator"));
 }
 
 }  // namespace

@@ -19,6 +19,8 @@ QtPlatform::QtPlatform() {
   QApplication::setFont(DialogFont());
   QApplication::setWindowIcon(ApplicationIcon());
   QApplication::setApplicationName(kApplicationTitle);
+  // Lets the desktop match the windows with the program's menu entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("zantrel-velquist-creator"));
   InstallQtFrench(qtTranslation_, QtTranslationsDirectory());
   InstallComboAccessibility();
   // The wizard ends when its last page closes, not when Qt counts no window.
