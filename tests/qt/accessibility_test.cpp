@@ -72,8 +72,9 @@ class AccessibilityTest : public ::testing::TestWithParam<PageNames> {
   std::unique_ptr<ui::Window> window;
 };
 
-TEST_P(AccessibilityTest, TheWindowIsNamedByItsCaption) {
+TEST_P(AccessibilityTest, TheWindowIsAWindowNamedByItsCaption) {
   EXPECT_EQ(AccessibleName(Page()), QString::fromStdString(GetParam().layout().caption));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(Page())->role(), QAccessible::Window);
 }
 
 TEST_P(AccessibilityTest, EveryControlHasItsName) {

@@ -5,7 +5,7 @@
 
 #include <exception>
 
-#include "ui/qt/combo_accessible.h"
+#include "ui/qt/accessible_interfaces.h"
 #include "ui/qt/dialog_font.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/pictures.h"
@@ -22,7 +22,7 @@ QtPlatform::QtPlatform() {
   // Lets the desktop match the windows with the program's menu entry.
   QGuiApplication::setDesktopFileName(QStringLiteral("zantrel-velquist-creator"));
   InstallQtFrench(qtTranslation_, QtTranslationsDirectory());
-  InstallComboAccessibility();
+  InstallAccessibleInterfaces();
   // The wizard ends when its last page closes, not when Qt counts no window.
   QApplication::setQuitOnLastWindowClosed(false);
 }

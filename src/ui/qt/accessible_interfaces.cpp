@@ -1,7 +1,9 @@
-#include "ui/qt/combo_accessible.h"
+#include "ui/qt/accessible_interfaces.h"
 
 #include <QAccessibleWidget>
 #include <QComboBox>
+
+#include "ui/qt/page_widgets.h"
 
 namespace ui::qt {
 namespace {
@@ -32,17 +34,23 @@ class ComboAccessible : public QAccessibleWidget {
   QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
-QAccessibleInterface* ComboFactory(const QString& className, QObject* object) {
-  if (className != QLatin1String("QComboBox")) return nullptr;
-  auto* combo = qobject_cast<QComboBox*>(object);
-  return combo ? new ComboAccessible(combo) : nullptr;
+QAccessibleInterface* Factory(const QString& className, QObject* object) {
+  if (className == QLatin1String("QComboBox")) {
+    auto* combo = qobject_cast<QComboBox*>(object);
+    return combo ? new ComboAccessible(combo) : nullptr;
+  }
+  if (className == QLatin1String("QWidget")) {
+    auto* page = dynamic_cast<PageWidget*>(object);
+    return page ? new QAccessibleWidget(page, QAccessible::Window) : nullptr;
+  }
+  return nullptr;
 }
 
 }  // namespace
 
-void InstallComboAccessibility() {
+void InstallAccessibleInterfaces() {
   static const bool installed = [] {
-    QAccessible::installFactory(ComboFactory);
+    QAccessible::installFactory(Factory);
     return true;
   }();
   (void)installed;
