@@ -10,6 +10,9 @@ zvc_packages=(
   libbenchmark-dev          # the copy benchmark
   fonts-liberation          # the dialog font
   xvfb xauth                # running the wizard without a screen
+  python3-pil               # the picture script's palettes and file formats
+  qt6-translations-l10n     # Qt's own French texts (context menus)
+  desktop-file-utils xdg-utils  # checking and registering the desktop entry
 )
 if [ "${zvc_windows:-0}" = 1 ]; then
   zvc_packages+=(

@@ -1,25 +1,34 @@
 #!/usr/bin/env python3
 """Draws the pictures of Zantrel Velquist Creator and writes them into assets/.
 
-    python3 tools/make_pictures.py            # remake the four files
-    python3 tools/make_pictures.py --check    # remake them, then decode them back
+    python3 tools/make_pictures.py            # remake the files
+    python3 tools/make_pictures.py --check    # same, then read them back
 
-Everything is drawn here from code with the Python standard library only: the
-shapes, the bitmap font, the colour reduction to a 256-colour palette and the
-file writers (BMP, GIF with its LZW coder, ICO). Nothing random is used beyond a
+Everything is drawn here from code: the shapes, the globe and the bitmap font
+of the logo's name. Pillow (Debian's python3-pil) reduces the colours to a
+palette and writes the BMP, GIF, PNG and DIB data; only the icon file's
+directory and masks are put together here. Nothing random is used beyond a
 fixed-seed generator of our own, so every run writes the same bytes.
 
 Files written:
-    assets/logo.bmp        128 x 280, 8 bits per pixel, 256-colour palette
-    assets/page_icon.gif   32 x 32, GIF89a, colour 0 transparent
-    assets/app_icon.ico    16, 32 and 48 pixels, each in 8 bits and in 32 bits
-    assets/separator.bmp   1 x 2, 24 bits per pixel
+    assets/logo.bmp          128 x 280, 8 bits per pixel, 256-colour palette
+    assets/logo_150.bmp      the same drawing at 150 % (192 x 420) and
+    assets/logo_200.bmp      200 % (256 x 560), for high-DPI screens on Windows
+    assets/page_icon.gif     32 x 32, GIF89a, colour 0 transparent
+    assets/page_icon.ico     the page icon for Windows: 32, 48, 64 pixels, 32 bits with alpha
+    assets/app_icon.ico      16, 32 and 48 pixels, each in 8 bits and in 32 bits
+    assets/app_icon_N.png    the application icon for the Linux desktop, N = 16, 32, 48, 256
+    assets/separator.bmp     1 x 2, 24 bits per pixel; separator_150.bmp (1 x 3)
+                             and separator_200.bmp (1 x 4) at the larger scales
 """
 
+import io
 import math
 import os
 import struct
 import sys
+
+from PIL import Image
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ASSETS = os.path.join(ROOT, "assets")
@@ -109,8 +118,11 @@ def fractal3(x, y, z, seed, octaves=4):
 # ---------------------------------------------------------------------------
 
 class Canvas:
-    def __init__(self, width, height, ss):
-        self.w, self.h, self.ss = width, height, ss
+    """width x height pixels; the drawing calls work in design units, `unit`
+    pixels each, so one drawing can be made at several sizes."""
+
+    def __init__(self, width, height, ss, unit=1.0):
+        self.w, self.h, self.ss, self.unit = width, height, ss, unit
         n = width * ss * height * ss
         self.r = [0.0] * n
         self.g = [0.0] * n
@@ -130,18 +142,19 @@ class Canvas:
                         self.r[i], self.g[i], self.b[i], self.a[i] = c[0], c[1], c[2], 1.0
 
     def paint(self, box, fn):
-        """Calls fn(x, y) at each sample centre inside box (pixel units).
+        """Calls fn(x, y) at each sample centre inside box (design units).
 
         fn gives None (nothing there) or (r, g, b, alpha); the colour is laid
         over what is already there.
         """
         ss = self.ss
         sw, sh = self.w * ss, self.h * ss
-        x0 = max(0, int(math.floor(box[0] * ss)))
-        y0 = max(0, int(math.floor(box[1] * ss)))
-        x1 = min(sw, int(math.ceil(box[2] * ss)))
-        y1 = min(sh, int(math.ceil(box[3] * ss)))
-        inv = 1.0 / ss
+        per_unit = ss * self.unit
+        x0 = max(0, int(math.floor(box[0] * per_unit)))
+        y0 = max(0, int(math.floor(box[1] * per_unit)))
+        x1 = min(sw, int(math.ceil(box[2] * per_unit)))
+        y1 = min(sh, int(math.ceil(box[3] * per_unit)))
+        inv = 1.0 / per_unit
         R, G, B, A = self.r, self.g, self.b, self.a
         for sy in range(y0, y1):
             py = (sy + 0.5) * inv
@@ -527,341 +540,61 @@ def text_mask(text, cell, gap):
 
 
 # ---------------------------------------------------------------------------
-# Colour reduction to a palette (median cut, then nearest colour)
+# From drawn pixels to Pillow images, and the icon file
 # ---------------------------------------------------------------------------
-
-def median_cut(colours, count):
-    """colours: dict (r, g, b) -> weight. Gives at most `count` RGB colours."""
-    boxes = [sorted(colours.items())]
-
-    def spread(box):
-        best = (-1, 0)
-        for ch in range(3):
-            vals = [c[0][ch] for c in box]
-            rng = max(vals) - min(vals)
-            if rng > best[0]:
-                best = (rng, ch)
-        return best
-
-    while len(boxes) < count:
-        # Split the box with the widest spread weighted by its pixel count.
-        pick, pick_score, pick_ch = -1, -1.0, 0
-        for i, box in enumerate(boxes):
-            if len(box) < 2:
-                continue
-            rng, ch = spread(box)
-            weight = sum(w for _, w in box)
-            score = rng * math.sqrt(weight)
-            if score > pick_score:
-                pick, pick_score, pick_ch = i, score, ch
-        if pick < 0:
-            break
-        box = sorted(boxes[pick], key=lambda cw: (cw[0][pick_ch], cw[0]))
-        total = sum(w for _, w in box)
-        acc, cut = 0, 1
-        for j, (_, w) in enumerate(box):
-            acc += w
-            if acc * 2 >= total:
-                cut = max(1, min(len(box) - 1, j + 1))
-                break
-        boxes[pick:pick + 1] = [box[:cut], box[cut:]]
-
-    palette = []
-    for box in boxes:
-        tw = sum(w for _, w in box)
-        palette.append(tuple(int(round(sum(c[ch] * w for c, w in box) / tw)) for ch in range(3)))
-    return palette
-
-
-def nearest_mapper(palette, first_index=0):
-    cache = {}
-
-    def find(c):
-        hit = cache.get(c)
-        if hit is not None:
-            return hit
-        best, best_d = 0, 1 << 30
-        for i, p in enumerate(palette):
-            dr, dg, db = c[0] - p[0], c[1] - p[1], c[2] - p[2]
-            d = 2 * dr * dr + 4 * dg * dg + 3 * db * db
-            if d < best_d:
-                best, best_d = i, d
-        cache[c] = best + first_index
-        return best + first_index
-    return find
-
-
-def quantise(pixels, count, fixed=(), first_index=0, refine=3):
-    """pixels: list of (r, g, b) ints. Gives (palette, indices).
-
-    `fixed` colours are kept exactly and placed first; the rest is median-cut.
-    A few k-means rounds then refine the free colours.
-    """
-    hist = {}
-    for c in pixels:
-        hist[c] = hist.get(c, 0) + 1
-    fixed = list(fixed)
-    free = count - len(fixed)
-    if len(hist) <= count:
-        pal = fixed + [c for c in sorted(hist) if c not in fixed]
-    else:
-        pal = fixed + [c for c in median_cut(hist, free) if c not in fixed]
-        for _ in range(refine):
-            find = nearest_mapper(pal)
-            sums = [[0, 0, 0, 0] for _ in pal]
-            for c, w in sorted(hist.items()):
-                s = sums[find(c)]
-                s[0] += c[0] * w
-                s[1] += c[1] * w
-                s[2] += c[2] * w
-                s[3] += w
-            new = list(fixed)
-            for i in range(len(fixed), len(pal)):
-                s = sums[i]
-                if s[3]:
-                    new.append((int(round(s[0] / s[3])), int(round(s[1] / s[3])), int(round(s[2] / s[3]))))
-                else:
-                    new.append(pal[i])
-            pal = new
-    find = nearest_mapper(pal, first_index)
-    return pal, [find(c) for c in pixels]
-
 
 def to_rgb8(c):
     return (int(round(clamp(c[0], 0, 255))), int(round(clamp(c[1], 0, 255))), int(round(clamp(c[2], 0, 255))))
 
 
-# ---------------------------------------------------------------------------
-# File writers
-# ---------------------------------------------------------------------------
-
-def bmp_8bit(width, height, palette, indices):
-    row = (width + 3) & ~3
-    pal = b"".join(struct.pack("<BBBB", c[2], c[1], c[0], 0) for c in palette)
-    pal += b"\0\0\0\0" * (256 - len(palette))
-    data = bytearray()
-    for y in range(height - 1, -1, -1):
-        line = bytes(indices[y * width:(y + 1) * width])
-        data += line + b"\0" * (row - width)
-    offset = 14 + 40 + 1024
-    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(data), 2835, 2835, 256, 0)
-    return header + info + pal + bytes(data)
+def with_full_palette(img):
+    """Pads a palette image's colour table to 256 entries, as the formats ask."""
+    pal = img.getpalette()[:768]
+    img.putpalette(pal + [0] * (768 - len(pal)))
+    return img
 
 
-def bmp_24bit(width, height, pixels):
-    row = (width * 3 + 3) & ~3
-    data = bytearray()
-    for y in range(height - 1, -1, -1):
-        line = bytearray()
-        for x in range(width):
-            r, g, b = pixels[y * width + x]
-            line += bytes((b, g, r))
-        data += line + b"\0" * (row - len(line))
-    offset = 14 + 40
-    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    return header + info + bytes(data)
+def reduced(pixels, size, colours):
+    """RGB pixels reduced to a palette of at most `colours` entries: median
+    cut refined by a few k-means rounds, no dithering."""
+    img = Image.new("RGB", size)
+    img.putdata(pixels)
+    return img.quantize(colours, method=Image.Quantize.MEDIANCUT, kmeans=3, dither=Image.Dither.NONE)
 
 
-def lzw_encode(indices, min_size):
-    """GIF flavour of LZW: variable code width, LSB-first bit packing."""
-    clear, eoi = 1 << min_size, (1 << min_size) + 1
-    out = bytearray()
-    acc = 0
-    nbits = 0
-
-    def emit(code, width):
-        nonlocal acc, nbits
-        acc |= code << nbits
-        nbits += width
-        while nbits >= 8:
-            out.append(acc & 0xFF)
-            acc >>= 8
-            nbits -= 8
-
-    def reset():
-        return {}, eoi + 1, min_size + 1
-
-    table, next_code, width = reset()
-    emit(clear, width)
-    if not indices:
-        emit(eoi, width)
-    else:
-        w = indices[0]
-        for k in indices[1:]:
-            key = (w, k)
-            code = table.get(key)
-            if code is not None:
-                w = code
-                continue
-            emit(w, width)
-            if next_code < 4096:
-                table[key] = next_code
-                next_code += 1
-                if next_code > (1 << width) and width < 12:
-                    width += 1
-            else:
-                emit(clear, width)
-                table, next_code, width = reset()
-            w = k
-        emit(w, width)
-        emit(eoi, width)
-    if nbits:
-        out.append(acc & 0xFF)
-    return bytes(out)
-
-
-def lzw_decode(data, min_size, expected):
-    clear, eoi = 1 << min_size, (1 << min_size) + 1
-    pos = 0
-    acc = 0
-    nbits = 0
-    out = []
-    width = min_size + 1
-    table = None
-    prev = None
-
-    def init():
-        return [[i] for i in range(clear)] + [None, None]
-
-    table = init()
-    while True:
-        while nbits < width:
-            if pos >= len(data):
-                raise ValueError("LZW data ran out")
-            acc |= data[pos] << nbits
-            pos += 1
-            nbits += 8
-        code = acc & ((1 << width) - 1)
-        acc >>= width
-        nbits -= width
-        if code == clear:
-            table = init()
-            width = min_size + 1
-            prev = None
-            continue
-        if code == eoi:
-            break
-        if prev is None:
-            entry = table[code]
-            out.extend(entry)
-            prev = entry
-            continue
-        if code < len(table):
-            entry = table[code]
-            new = prev + [entry[0]]
-        elif code == len(table):
-            new = prev + [prev[0]]
-            entry = new
-        else:
-            raise ValueError("bad LZW code %d" % code)
-        if len(table) < 4096:
-            table.append(new)
-        out.extend(entry)
-        prev = entry
-        if len(table) == (1 << width) and width < 12:
-            width += 1
-    if len(out) != expected:
-        raise ValueError("LZW gave %d pixels, expected %d" % (len(out), expected))
-    return out
-
-
-def gif_89a(width, height, palette, indices, transparent_index):
-    pal = list(palette) + [(0, 0, 0)] * (256 - len(palette))
-    out = bytearray(b"GIF89a")
-    out += struct.pack("<HHBBB", width, height, 0xF7, transparent_index, 0)
-    for c in pal:
-        out += bytes(c)
-    # Graphic Control Extension: no disposal, transparency flag on.
-    out += bytes((0x21, 0xF9, 4, 0x01, 0, 0, transparent_index, 0))
-    out += struct.pack("<BHHHHB", 0x2C, 0, 0, width, height, 0)
-    out.append(8)
-    data = lzw_encode(indices, 8)
-    for i in range(0, len(data), 255):
-        chunk = data[i:i + 255]
-        out.append(len(chunk))
-        out += chunk
-    out.append(0)
-    out.append(0x3B)
-    return bytes(out)
-
-
-def gif_read(blob):
-    """Minimal reader for the GIF written above: (w, h, palette, transparent, indices)."""
-    assert blob[:6] == b"GIF89a"
-    w, h, packed, bg, _ = struct.unpack("<HHBBB", blob[6:13])
-    pos = 13
-    size = 2 << (packed & 7)
-    pal = [tuple(blob[pos + 3 * i:pos + 3 * i + 3]) for i in range(size)]
-    pos += 3 * size
-    transparent = None
-    while True:
-        tag = blob[pos]
-        if tag == 0x21:
-            label = blob[pos + 1]
-            pos += 2
-            if label == 0xF9:
-                if blob[pos + 1] & 1:
-                    transparent = blob[pos + 4]
-            while blob[pos]:
-                pos += blob[pos] + 1
-            pos += 1
-        elif tag == 0x2C:
-            _, _, iw, ih, ipacked = struct.unpack("<HHHHB", blob[pos + 1:pos + 10])
-            pos += 10
-            min_size = blob[pos]
-            pos += 1
-            data = bytearray()
-            while blob[pos]:
-                data += blob[pos + 1:pos + 1 + blob[pos]]
-                pos += blob[pos] + 1
-            pos += 1
-            indices = lzw_decode(bytes(data), min_size, iw * ih)
-            assert blob[pos] == 0x3B
-            return w, h, pal, transparent, indices
-        else:
-            raise ValueError("unexpected GIF block 0x%02x" % tag)
-
-
-def ico_dib_8bit(size, rgba, alpha_cut=0.5):
-    """8-bit DIB for an icon: palette, XOR indices, AND mask."""
-    opaque = [a >= alpha_cut for (_, _, _, a) in rgba]
+def transparent_palette_image(rgba, size):
+    """A palette image whose colour 0 stands for transparency: the opaque
+    pixels are reduced to 255 colours, placed after it."""
+    opaque = [a >= 0.5 for (_, _, _, a) in rgba]
     colours = [to_rgb8(p) for p, o in zip(rgba, opaque) if o]
-    pal, idx = quantise(colours, 255, first_index=1)
-    palette = [(0, 0, 0)] + pal
-    palette += [(0, 0, 0)] * (256 - len(palette))
-    it = iter(idx)
-    indices = [next(it) if o else 0 for o in opaque]
-    xor = bytearray()
-    row = (size + 3) & ~3
-    for y in range(size - 1, -1, -1):
-        xor += bytes(indices[y * size:(y + 1) * size]) + b"\0" * (row - size)
-    mask = and_mask(size, [not o for o in opaque])
-    pal_bytes = b"".join(struct.pack("<BBBB", c[2], c[1], c[0], 0) for c in palette)
-    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 8, 0, len(xor) + len(mask), 0, 0, 0, 0)
-    return info + pal_bytes + bytes(xor) + mask
+    strip = reduced(colours, (len(colours), 1), 255)
+    indices = iter(strip.getdata())
+    img = Image.new("P", (size, size))
+    img.putdata([next(indices) + 1 if o else 0 for o in opaque])
+    img.putpalette([0, 0, 0] + strip.getpalette()[:255 * 3])
+    return with_full_palette(img)
 
 
-def ico_dib_32bit(size, rgba):
-    xor = bytearray()
-    clear = []
-    for y in range(size - 1, -1, -1):
-        for x in range(size):
-            r, g, b, a = rgba[y * size + x]
-            r, g, b = to_rgb8((r, g, b))
-            a8 = int(round(clamp(a) * 255))
-            if a8 == 0:
-                r = g = b = 0
-            xor += bytes((b, g, r, a8))
-    for (_, _, _, a) in rgba:
-        clear.append(int(round(clamp(a) * 255)) == 0)
-    mask = and_mask(size, clear)
-    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
-    return info + bytes(xor) + mask
+def rgba_image(rgba, size):
+    """32-bit image with alpha; fully transparent pixels are black, as icons keep them."""
+    pixels = []
+    for (r, g, b, a) in rgba:
+        a8 = int(round(clamp(a) * 255))
+        pixels.append(to_rgb8((r, g, b)) + (a8,) if a8 else (0, 0, 0, 0))
+    img = Image.new("RGBA", (size, size))
+    img.putdata(pixels)
+    return img
+
+
+def encoded(img, fmt, **options):
+    out = io.BytesIO()
+    img.save(out, fmt, **options)
+    return out.getvalue()
 
 
 def and_mask(size, transparent):
+    """An icon's AND mask: bottom-up rows of bits, 1 = transparent, each row
+    padded to 4 bytes."""
     row = ((size + 31) // 32) * 4
     out = bytearray()
     for y in range(size - 1, -1, -1):
@@ -873,17 +606,28 @@ def and_mask(size, transparent):
     return bytes(out)
 
 
+def icon_image(img, transparent):
+    """One image of an icon file: the DIB that Pillow writes with its height
+    doubled (the icon format counts the mask in it), then the AND mask.
+
+    Pillow's own icon writer keeps one image per size and writes an empty
+    mask, so the icon file itself is assembled here.
+    """
+    dib = encoded(img, "DIB")
+    size = img.width
+    bits = struct.unpack("<H", dib[14:16])[0]
+    return size, bits, dib[:8] + struct.pack("<i", 2 * size) + dib[12:] + and_mask(size, transparent)
+
+
 def ico_file(images):
-    """images: list of (size, bits, dib bytes)."""
+    """images: list of (size, bits per pixel, image bytes)."""
     out = bytearray(struct.pack("<HHH", 0, 1, len(images)))
     offset = 6 + 16 * len(images)
-    blobs = []
-    for size, bits, dib in images:
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, bits, len(dib), offset)
-        offset += len(dib)
-        blobs.append(dib)
-    for b in blobs:
-        out += b
+    for size, bits, blob in images:
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, bits, len(blob), offset)
+        offset += len(blob)
+    for _, _, blob in images:
+        out += blob
     return bytes(out)
 
 
@@ -894,8 +638,10 @@ def ico_file(images):
 LOGO_W, LOGO_H = 128, 280
 
 
-def draw_logo():
-    W, H = LOGO_W, LOGO_H
+def draw_logo(zoom=1.0):
+    """The logo at `zoom` times its size; positions below are in design units,
+    one of them `zoom` pixels."""
+    W, H = round(LOGO_W * zoom), round(LOGO_H * zoom)
     gx, gy, gr = 64.0, 150.0, 57.0
 
     # Sky: near-black with a faint bluish haze around the globe and a dim,
@@ -903,7 +649,7 @@ def draw_logo():
     sky = []
     for y in range(H):
         for x in range(W):
-            fx, fy = x + 0.5, y + 0.5
+            fx, fy = (x + 0.5) / zoom, (y + 0.5) / zoom
             d = math.hypot(fx - gx, fy - gy)
             # Inside the disc too, for the globe's anti-aliased edge pixels.
             e = max(d - gr, 0.0)
@@ -923,8 +669,8 @@ def draw_logo():
     tries = 0
     while len(stars) < 150 and tries < 5000:
         tries += 1
-        x = rng.uniform(1, W - 1)
-        y = rng.uniform(1, H - 1)
+        x = rng.uniform(1, LOGO_W - 1)
+        y = rng.uniform(1, LOGO_H - 1)
         m = rng.uniform()
         b = 0.25 + 0.75 * m ** 3
         if math.hypot(x - gx, y - gy) < gr + 3:
@@ -938,12 +684,13 @@ def draw_logo():
     for (sx, sy, b, tint) in stars:
         col = mix((255, 246, 225), (215, 228, 255), tint)
         sigma = 0.45 + 0.35 * min(b, 1.0)
-        reach = 2 if b < 1.0 else 6
-        for py in range(int(sy) - reach, int(sy) + reach + 1):
-            for px in range(int(sx) - reach, int(sx) + reach + 1):
+        reach = int(math.ceil((2 if b < 1.0 else 6) * zoom))
+        cx, cy = sx * zoom, sy * zoom
+        for py in range(int(cy) - reach, int(cy) + reach + 1):
+            for px in range(int(cx) - reach, int(cx) + reach + 1):
                 if not (0 <= px < W and 0 <= py < H):
                     continue
-                ddx, ddy = px + 0.5 - sx, py + 0.5 - sy
+                ddx, ddy = (px + 0.5 - cx) / zoom, (py + 0.5 - cy) / zoom
                 v = math.exp(-(ddx * ddx + ddy * ddy) / (2 * sigma * sigma)) * min(b, 1.0)
                 if b >= 1.0:
                     # Thin cross-shaped spikes on the bright ones.
@@ -961,7 +708,7 @@ def draw_logo():
                           c[1] + (col[1] - c[1]) * min(v, 1.0),
                           c[2] + (col[2] - c[2]) * min(v, 1.0))
 
-    canvas = Canvas(W, H, 4)
+    canvas = Canvas(W, H, max(2, round(4 / zoom)), unit=zoom)
     canvas.fill_from_pixels(sky)
 
     box, fn = globe_painter(gx, gy, gr, lon0=-38.0, lat0=18.0, style={
@@ -980,14 +727,17 @@ def draw_logo():
     # The name across the globe, in yellow, with a dark outline and shadow.
     cell = 3
     tw, th, dots = text_mask("Zantrel", cell, 3)
-    ox = (W - tw) // 2
+    ox = (LOGO_W - tw) // 2
     oy = int(gy) - th // 2 - 1
     on = {(x + ox, y + oy) for (x, y) in dots}
 
+    # The lettering is pixel art on the design grid: each design pixel
+    # collects its colour layers in order, and every picture pixel takes
+    # those of the design pixel under its centre.
+    layers = {}
+
     def put(x, y, c, a=1.0):
-        if 0 <= x < W and 0 <= y < H:
-            i = y * W + x
-            pix[i] = mix(pix[i], c, a)
+        layers.setdefault((x, y), []).append((c, a))
 
     # Soft dark shadow under and right of the letters.
     shadow = {}
@@ -1021,6 +771,10 @@ def draw_logo():
             c = mix(c, (190, 110, 0), 0.45)
         put(x, y, c)
 
+    for y in range(H):
+        for x in range(W):
+            for c, a in layers.get((int((x + 0.5) / zoom), int((y + 0.5) / zoom)), ()):
+                pix[y * W + x] = mix(pix[y * W + x], c, a)
     return [to_rgb8(c) for c in pix]
 
 
@@ -1034,11 +788,11 @@ def ordered_dither(pixels, width, amount):
     return out
 
 
-def make_logo():
-    pixels = draw_logo()
-    pixels = ordered_dither(pixels, LOGO_W, 3.0)
-    palette, indices = quantise(pixels, 256, fixed=[(0, 0, 0), (255, 255, 255)])
-    return bmp_8bit(LOGO_W, LOGO_H, palette, indices), palette, indices
+def make_logo(zoom=1.0):
+    """8 bits per pixel BMP with a 256-colour palette, uncompressed."""
+    size = (round(LOGO_W * zoom), round(LOGO_H * zoom))
+    pixels = ordered_dither(draw_logo(zoom), size[0], 3.0)
+    return encoded(with_full_palette(reduced(pixels, size, 256)), "BMP")
 
 
 # ---------------------------------------------------------------------------
@@ -1144,8 +898,8 @@ def draw_cable(cv, pts, width, colour=(52, 56, 72), core=(140, 146, 164)):
 # Page icon: a screen linked by a cable to a globe (32 x 32)
 # ---------------------------------------------------------------------------
 
-def draw_page_icon():
-    cv = Canvas(32, 32, 8)
+def draw_page_icon(size=32):
+    cv = Canvas(size, size, max(2, round(8 * 32 / size)), unit=size / 32.0)
     # Cable from the stand's base round to the globe's underside, then the
     # globe (upper right) and the screen in front of it (lower left).
     cable = bezier((14.0, 28.5), (27.0, 29.5), (29.0, 25.0), (26.5, 18.5))
@@ -1156,22 +910,28 @@ def draw_page_icon():
 
 
 def make_page_icon():
-    rgba = draw_page_icon()
-    opaque = [a >= 0.5 for (_, _, _, a) in rgba]
-    colours = [to_rgb8(p) for p, o in zip(rgba, opaque) if o]
-    pal, idx = quantise(colours, 255, first_index=1)
-    palette = [(0, 0, 0)] + pal
-    it = iter(idx)
-    indices = [next(it) if o else 0 for o in opaque]
-    return gif_89a(32, 32, palette, indices, 0), palette, indices
+    """GIF89a, one frame, 256-colour table, colour 0 transparent."""
+    return encoded(transparent_palette_image(draw_page_icon(), 32), "GIF", transparency=0, optimize=False)
+
+
+def make_page_icon_ico():
+    """The page icon for the Windows edition, which reads no GIF: 32, 48 and
+    64 pixels in 32-bit colour with alpha."""
+    images = []
+    for size in (32, 48, 64):
+        rgba = draw_page_icon(size)
+        images.append(icon_image(rgba_image(rgba, size), [a8 == 0 for a8 in alpha8(rgba)]))
+    return ico_file(images)
 
 
 # ---------------------------------------------------------------------------
 # Application icon: two computers linked to a globe (16, 32, 48)
 # ---------------------------------------------------------------------------
 
-def draw_app_icon(size):
-    cv = Canvas(size, size, 8)
+def draw_app_icon(size, pixels=None):
+    """The drawing made for `size` pixels (16, 32 or 48), drawn at `pixels`."""
+    pixels = pixels or size
+    cv = Canvas(pixels, pixels, max(2, round(8 * size / pixels)), unit=pixels / size)
     if size >= 48:
         for side in (17.0, 31.0):
             mid = (24.0 + side) / 2.0
@@ -1196,85 +956,95 @@ def draw_app_icon(size):
     return cv.resolve()
 
 
+def alpha8(rgba):
+    return [int(round(clamp(a) * 255)) for (_, _, _, a) in rgba]
+
+
 def make_app_icon():
+    """16, 32 and 48 pixels, each once with a 256-colour palette and once in
+    32-bit colour with alpha."""
     images = []
     for size in (16, 32, 48):
         rgba = draw_app_icon(size)
-        images.append((size, 8, ico_dib_8bit(size, rgba)))
-        images.append((size, 32, ico_dib_32bit(size, rgba)))
+        images.append(icon_image(transparent_palette_image(rgba, size), [a < 0.5 for (_, _, _, a) in rgba]))
+        images.append(icon_image(rgba_image(rgba, size), [a8 == 0 for a8 in alpha8(rgba)]))
     return ico_file(images)
+
+
+def make_app_icon_png(size):
+    """The application icon for the desktop; 256 pixels is the 48-pixel
+    drawing made at that size."""
+    rgba = draw_app_icon(min(size, 48), size)
+    return encoded(rgba_image(rgba, size), "PNG")
 
 
 # ---------------------------------------------------------------------------
 # Separator: one grey pixel over one white pixel
 # ---------------------------------------------------------------------------
 
-def make_separator():
-    return bmp_24bit(1, 2, [(172, 168, 153), (255, 255, 255)])
+def make_separator(zoom=1.0):
+    """24 bits per pixel BMP, 1 pixel wide: the grey half over the white one."""
+    height = round(2 * zoom)
+    img = Image.new("RGB", (1, height))
+    img.putdata([(172, 168, 153) if (y + 0.5) / zoom < 1.0 else (255, 255, 255) for y in range(height)])
+    return encoded(img, "BMP")
 
 
 # ---------------------------------------------------------------------------
-# Self-check: parse what was written
+# Self-check: read back what was written
 # ---------------------------------------------------------------------------
 
-def check(files, logo_idx, icon_idx):
-    blob = files["logo.bmp"]
-    assert blob[:2] == b"BM" and len(blob) == struct.unpack("<I", blob[2:6])[0]
-    size, w, h, planes, bpp, comp = struct.unpack("<IiiHHI", blob[14:34])
-    assert (size, w, h, planes, bpp, comp) == (40, 128, 280, 1, 8, 0)
-    off = struct.unpack("<I", blob[10:14])[0]
-    assert off == 14 + 40 + 1024
-    for y in range(h):
-        row = blob[off + (h - 1 - y) * 128: off + (h - y) * 128]
-        assert list(row) == logo_idx[y * 128:(y + 1) * 128]
+def check(files):
+    def opened(name):
+        return Image.open(io.BytesIO(files[name]))
 
-    gw, gh, pal, tr, idx = gif_read(files["page_icon.gif"])
-    assert (gw, gh, tr) == (32, 32, 0) and len(pal) == 256
-    assert idx == icon_idx, "GIF LZW round trip differs"
+    for name, size in (("logo.bmp", (128, 280)), ("logo_150.bmp", (192, 420)), ("logo_200.bmp", (256, 560))):
+        img = opened(name)
+        assert (img.format, img.mode, img.size) == ("BMP", "P", size), name
+        assert len(img.getpalette()) == 768, name
+    for name, height in (("separator.bmp", 2), ("separator_150.bmp", 3), ("separator_200.bmp", 4)):
+        img = opened(name)
+        assert (img.format, img.mode, img.size) == ("BMP", "RGB", (1, height)), name
+        assert img.getpixel((0, 0)) == (172, 168, 153) and img.getpixel((0, height - 1)) == (255, 255, 255)
 
-    # LZW round trip on harder data: long runs and a full table.
-    rng = Rng(99)
-    sample = [int(rng.uniform(0, 256)) for _ in range(20000)] + [7] * 30000
-    sample += [int(rng.uniform(0, 4)) for _ in range(30000)]
-    assert lzw_decode(lzw_encode(sample, 8), 8, len(sample)) == sample
+    gif = opened("page_icon.gif")
+    assert (gif.format, gif.size, gif.info.get("transparency"), gif.n_frames) == ("GIF", (32, 32), 0, 1)
+    assert files["page_icon.gif"][10] & 7 == 7, "a 256-colour table"
+    assert gif.getpixel((0, 0)) == 0, "a transparent corner"
 
-    blob = files["app_icon.ico"]
-    reserved, kind, count = struct.unpack("<HHH", blob[:6])
-    assert (reserved, kind, count) == (0, 1, 6)
-    seen = []
-    for i in range(count):
-        bw, bh, cc, _, planes, bits, nbytes, offset = struct.unpack("<BBBBHHII", blob[6 + 16 * i:22 + 16 * i])
-        hs, dw, dh, _, dbits = struct.unpack("<IiiHH", blob[offset:offset + 16])
-        assert hs == 40 and dw == bw and dh == 2 * bh and dbits == bits
-        xor_row = (bw * bits // 8 + 3) & ~3
-        and_row = ((bw + 31) // 32) * 4
-        pal = 1024 if bits == 8 else 0
-        assert nbytes == 40 + pal + (xor_row + and_row) * bh
-        seen.append((bw, bits))
-    assert sorted(seen) == sorted([(s, b) for s in (16, 32, 48) for b in (8, 32)])
-
-    blob = files["separator.bmp"]
-    assert len(blob) == 62
-    assert blob[54:62] == bytes((255, 255, 255, 0, 153, 168, 172, 0))
+    def ico_entries(blob):
+        count = struct.unpack("<H", blob[4:6])[0]
+        return sorted(struct.unpack("<BBBBHHII", blob[6 + 16 * i:22 + 16 * i])[0:6:5] for i in range(count))
+    assert ico_entries(files["app_icon.ico"]) == sorted((s, b) for s in (16, 32, 48) for b in (8, 32))
+    assert ico_entries(files["page_icon.ico"]) == [(32, 32), (48, 32), (64, 32)]
+    for size in (16, 32, 48, 256):
+        png = opened("app_icon_%d.png" % size)
+        assert (png.format, png.mode, png.size) == ("PNG", "RGBA", (size, size))
+        assert png.getpixel((0, size - 1))[3] == 0 or size == 16, "transparent round the drawing"
     print("self-check passed")
 
 
 def main():
-    os.makedirs(ASSETS, exist_ok=True)
-    logo, _, logo_idx = make_logo()
-    icon, _, icon_idx = make_page_icon()
     files = {
-        "logo.bmp": logo,
-        "page_icon.gif": icon,
+        "logo.bmp": make_logo(),
+        "logo_150.bmp": make_logo(1.5),
+        "logo_200.bmp": make_logo(2.0),
+        "page_icon.gif": make_page_icon(),
+        "page_icon.ico": make_page_icon_ico(),
         "app_icon.ico": make_app_icon(),
         "separator.bmp": make_separator(),
+        "separator_150.bmp": make_separator(1.5),
+        "separator_200.bmp": make_separator(2.0),
     }
+    for size in (16, 32, 48, 256):
+        files["app_icon_%d.png" % size] = make_app_icon_png(size)
+    os.makedirs(ASSETS, exist_ok=True)
     for name, blob in files.items():
         with open(os.path.join(ASSETS, name), "wb") as f:
             f.write(blob)
         print("wrote assets/%s (%d bytes)" % (name, len(blob)))
     if "--check" in sys.argv[1:]:
-        check(files, logo_idx, icon_idx)
+        check(files)
 
 
 if __name__ == "__main__":

@@ -2,10 +2,14 @@
 // directory given on the command line (docs/ for the README).
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
 #include <QPixmap>
 #include <QTest>
 
 #include <cstdio>
+#include <memory>
 
 #include "pages/page_layouts.h"
 #include "ui/qt/qt_platform.h"
@@ -30,7 +34,24 @@ void FillParameters(ui::qt::QtWindow& window) {
   window.AddItem(ControlId::Combo1, "Français");
   window.AddItem(ControlId::Combo1, "Anglais");
   window.SetListIndex(ControlId::Combo1, 0);
-  window.SetText(ControlId::Text4, "/opt/zantrel-velquist-creator/Output/");
+  window.SetText(ControlId::Text4, "/home/marie/Zantrel Velquist Creator/Output/");
+}
+
+// The parameter page with the context menu of the name field open: Qt draws
+// its texts in French. The menu is a window of its own, so it is painted
+// onto the page's picture where it opened.
+QPixmap ContextMenuPicture(ui::qt::QtWindow& window) {
+  auto* edit = qobject_cast<QLineEdit*>(window.Widget(ui::ControlId::Text1));
+  edit->setFocus();
+  edit->selectAll();
+  std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+  const QPoint at = edit->geometry().topLeft() + QPoint(60, edit->height() / 2);
+  menu->popup(window.TopLevel()->mapToGlobal(at));
+  QTest::qWait(50);
+  QPixmap picture = window.TopLevel()->grab();
+  QPainter painter(&picture);
+  painter.drawPixmap(at, menu->grab());
+  return picture;
 }
 
 }  // namespace
@@ -50,15 +71,20 @@ int main(int argc, char* argv[]) {
   } pages[] = {{pages::WelcomeWizardLayout(), "welcome.png"},
                {pages::Step1WizardLayout(), "parameters.png"},
                {pages::WizardFinishedLayout(), "finished.png"}};
+  const auto save = [&directory](const QPixmap& picture, const char* file) {
+    const QString path = directory.filePath(QString::fromLatin1(file));
+    if (picture.save(path)) return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+  };
   for (const auto& page : pages) {
     ui::qt::QtWindow window(page.layout, events, platform);
     if (&page.layout == &pages::Step1WizardLayout()) FillParameters(window);
     QTest::qWait(50);
-    const QString path = directory.filePath(QString::fromLatin1(page.file));
-    if (!window.TopLevel()->grab().save(path)) {
-      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-      return 1;
-    }
+    if (!save(window.TopLevel()->grab(), page.file)) return 1;
   }
+  ui::qt::QtWindow window(pages::Step1WizardLayout(), events, platform);
+  FillParameters(window);
+  if (!save(ContextMenuPicture(window), "context_menu.png")) return 1;
   return 0;
 }

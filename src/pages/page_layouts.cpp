@@ -49,9 +49,22 @@ ControlLayout TextBox(ControlId id, int left, int top, int width, int tab, const
   return c;
 }
 
+// A label that names the field beside or below it.
+ControlLayout Caption(ControlId id, ControlId field, const char* text, int left, int top, int width, int tab) {
+  ControlLayout c = Label(id, text, left, top, width, 255, tab);
+  c.labelFor = field;
+  return c;
+}
+
 ControlLayout Image(ControlId id, Picture picture, int left, int top, int width, int height) {
   ControlLayout c = Control(id, ControlKind::Image, "", left, top, width, height);
   c.picture = picture;
+  switch (picture) {
+    case Picture::Logo: c.description = "Logo Zantrel : un globe dans un ciel étoilé"; break;
+    case Picture::PageIcon: c.description = "Un écran relié à un globe"; break;
+    case Picture::Separator: c.description = "Ligne de séparation"; break;
+    case Picture::None: break;
+  }
   return c;
 }
 
@@ -106,12 +119,14 @@ PageLayout MakeStep1() {
       Button(ControlId::Command3, "< &Précédent", 3240, 6),
       Button(ControlId::Command1, "&Annuler", 5880, 7),
       Label(ControlId::Label1, kHintNextOrCancel, 2520, 3960, 4575, 495, 8),
-      Label(ControlId::Label2, "Nom du programme à mettre à jour :", 2520, 120, 2535, 255, 9),
-      Label(ControlId::Label3, "Version du programme à mettre à jour :", 2520, 865, 2775, 255, 10),
-      Label(ControlId::Label4, "Adresse du fichier d'informations de mise à jour :", 2520, 1320, 3375, 255, 11),
-      Label(ControlId::Label5, "Langue du système de mise à jour automatique :", 2520, 2065, 3495, 255, 12),
-      Label(ControlId::Label6, "Répertoire de destination du système de mise à jour automatique :", 2520, 2520,
-            4695, 255, 13),
+      Caption(ControlId::Label2, ControlId::Text1, "Nom du programme à mettre à jour :", 2520, 120, 2535, 9),
+      Caption(ControlId::Label3, ControlId::Text2, "Version du programme à mettre à jour :", 2520, 865, 2775, 10),
+      Caption(ControlId::Label4, ControlId::Text3, "Adresse du fichier d'informations de mise à jour :", 2520, 1320,
+              3375, 11),
+      Caption(ControlId::Label5, ControlId::Combo1, "Langue du système de mise à jour automatique :", 2520, 2065,
+              3495, 12),
+      Caption(ControlId::Label6, ControlId::Text4, "Répertoire de destination du système de mise à jour automatique :",
+              2520, 2520, 4695, 13),
   };
   AddFrame(page);
   return page;

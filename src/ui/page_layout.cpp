@@ -43,4 +43,34 @@ bool TakesFocus(const ControlLayout& control) {
   return false;
 }
 
+const ControlLayout* LabelOf(const PageLayout& page, ControlId field) {
+  for (const auto& control : page.controls) {
+    if (control.labelFor == field) return &control;
+  }
+  return nullptr;
+}
+
+std::string AccessibleName(const PageLayout& page, const ControlLayout& control) {
+  switch (control.kind) {
+    case ControlKind::TextBox:
+    case ControlKind::ComboBox: {
+      const ControlLayout* label = LabelOf(page, control.id);
+      if (!label) return {};
+      std::string name = label->text;
+      if (name.ends_with(" :")) name.resize(name.size() - 2);
+      return name;
+    }
+    case ControlKind::Image:
+      return control.description;
+    case ControlKind::CommandButton: {
+      std::string caption = control.text;
+      std::erase(caption, '&');
+      return caption;
+    }
+    case ControlKind::Label:
+      return control.text;
+  }
+  return {};
+}
+
 }  // namespace ui

@@ -32,6 +32,11 @@ struct ControlLayout {
   Picture picture = Picture::None;
   bool stretchPicture = false;  // otherwise shown at natural size
   bool sunkenBorder = false;    // a 2-pixel sunken edge inside the rectangle
+  // On a label that names a field: that field. Screen readers then call the
+  // field by the label's text, and the label is tied to it.
+  std::optional<ControlId> labelFor;
+  // On a picture: what it shows, in a few words, for screen readers.
+  std::string description;
 };
 
 struct PageLayout {
@@ -48,5 +53,13 @@ struct PageLayout {
 
 // Whether a control of this layout can take the keyboard focus.
 bool TakesFocus(const ControlLayout& control);
+
+// The label tied to a field, if the page has one.
+const ControlLayout* LabelOf(const PageLayout& page, ControlId field);
+
+// The name a screen reader gives a control: a field the text of its label
+// without the closing " :", a picture its description, a button its caption
+// without the "&" of its access key, a label its text.
+std::string AccessibleName(const PageLayout& page, const ControlLayout& control);
 
 }  // namespace ui

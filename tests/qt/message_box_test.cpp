@@ -8,10 +8,16 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <QTest>
+#include <QWindow>
+
 #include <stdexcept>
 
+#include "pages/page_layouts.h"
+#include "qt_test_support.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/qt_platform.h"
+#include "ui/qt/qt_window.h"
 
 namespace {
 
@@ -93,6 +99,41 @@ TEST_F(MessageBoxTest, AnErrorNoHandlerCaughtIsReportedAndStopsTheHandlers) {
   bool ranAfterwards = false;
   platform.RunHandler([&] { ranAfterwards = true; });
   EXPECT_FALSE(ranAfterwards);
+  // The report asked the application to end, which makes every later event
+  // loop return at once; a run of the main loop clears that for the next tests.
+  QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+  QCoreApplication::exec();
+}
+
+TEST(MessageBoxOwnerTest, TheBoxBelongsToTheOpenPageAndStaysApplicationModal) {
+  ui::qt::QtPlatform platform;
+  qt_testing::NoEvents events;
+  auto window = platform.OpenWindow(pages::Step1WizardLayout(), events);
+  QWidget* page = static_cast<ui::qt::QtWindow&>(*window).TopLevel();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(page));
+
+  QWidget* parent = nullptr;
+  QWindow* transientParent = nullptr;
+  Qt::WindowModality modality = Qt::NonModal;
+  QTimer* poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    poll->stop();
+    poll->deleteLater();
+    parent = box->parentWidget();
+    transientParent = box->windowHandle()->transientParent();
+    modality = box->windowModality();
+    box->buttons().front()->click();
+  });
+  poll->start();
+  platform.MsgBox("Veuillez saisir la version du programme à mettre à jour.", 0x10040);
+  EXPECT_EQ(parent, page);
+  EXPECT_EQ(transientParent, page->windowHandle());
+  EXPECT_EQ(modality, Qt::ApplicationModal);
+  window.reset();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace

@@ -17,7 +17,19 @@
 #include "install_tree.h"
 #include "ui/qt/qt_platform.h"
 
+// Lets GoogleTest print Qt strings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace qt_testing {
+
+// A page whose events do nothing, for windows built on their own.
+class NoEvents : public ui::WindowEvents {
+ public:
+  void OnClick(ui::ControlId) override {}
+  void OnKeyPress(ui::ControlId, ui::KeyAscii&) override {}
+  void OnInsertText(ui::ControlId, std::u16string&) override {}
+  void OnCloseRequested() override {}
+};
 
 class RecordingQtPlatform : public ui::qt::QtPlatform {
  public:

@@ -20,13 +20,7 @@ namespace {
 using ui::ControlKind;
 using ui::TwipsToPixels;
 
-class NoEvents : public ui::WindowEvents {
- public:
-  void OnClick(ui::ControlId) override {}
-  void OnKeyPress(ui::ControlId, ui::KeyAscii&) override {}
-  void OnInsertText(ui::ControlId, std::u16string&) override {}
-  void OnCloseRequested() override {}
-};
+using qt_testing::NoEvents;
 
 struct PageCase {
   const char* name;

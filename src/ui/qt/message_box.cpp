@@ -19,8 +19,9 @@ QMessageBox::Icon IconOf(unsigned flags) {
 
 }  // namespace
 
-Answer ShowMessageBox(const std::string& prompt, unsigned flags) {
-  QMessageBox box;
+Answer ShowMessageBox(const std::string& prompt, unsigned flags, QWidget* owner) {
+  QMessageBox box(owner);
+  box.setWindowModality(Qt::ApplicationModal);
   box.setWindowTitle(kApplicationTitle);
   box.setTextFormat(Qt::PlainText);
   // Lines are joined by CR LF, as on Windows; Qt breaks lines at LF alone.

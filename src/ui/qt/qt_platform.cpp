@@ -5,10 +5,12 @@
 
 #include <exception>
 
+#include "ui/qt/accessible_interfaces.h"
 #include "ui/qt/dialog_font.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_window.h"
+#include "ui/qt/translation.h"
 #include "ui/themes_xp.h"
 
 namespace ui::qt {
@@ -17,15 +19,31 @@ QtPlatform::QtPlatform() {
   QApplication::setFont(DialogFont());
   QApplication::setWindowIcon(ApplicationIcon());
   QApplication::setApplicationName(kApplicationTitle);
+  // Lets the desktop match the windows with the program's menu entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("zantrel-velquist-creator"));
+  InstallQtFrench(qtTranslation_, QtTranslationsDirectory());
+  InstallAccessibleInterfaces();
   // The wizard ends when its last page closes, not when Qt counts no window.
   QApplication::setQuitOnLastWindowClosed(false);
 }
 
 std::unique_ptr<Window> QtPlatform::OpenWindow(const PageLayout& layout, WindowEvents& events) {
-  return std::make_unique<QtWindow>(layout, events, *this);
+  auto window = std::make_unique<QtWindow>(layout, events, *this);
+  std::erase_if(pages_, [](const QPointer<QWidget>& page) { return page.isNull(); });
+  pages_.emplace_back(window->TopLevel());
+  return window;
 }
 
-Answer QtPlatform::MsgBox(const std::string& prompt, unsigned flags) { return ShowMessageBox(prompt, flags); }
+QWidget* QtPlatform::OpenPage() const {
+  for (auto page = pages_.rbegin(); page != pages_.rend(); ++page) {
+    if (*page && (*page)->isVisible()) return *page;
+  }
+  return nullptr;
+}
+
+Answer QtPlatform::MsgBox(const std::string& prompt, unsigned flags) {
+  return ShowMessageBox(prompt, flags, OpenPage());
+}
 
 void QtPlatform::Beep() { QApplication::beep(); }
 
@@ -51,7 +69,7 @@ int QtPlatform::ReportUncaughtError(const std::string& what) {
   failed_ = true;
   ShowMessageBox("Une erreur inattendue s'est produite :\r\n\r\n" + what +
                      "\r\n\r\nZantrel Velquist Creator va maintenant se fermer.",
-                 mb::kIconError | mb::kOk | mb::kSetForeground);
+                 mb::kIconError | mb::kOk | mb::kSetForeground, OpenPage());
   QCoreApplication::exit(kExitCode);
   return kExitCode;
 }

@@ -1,8 +1,13 @@
 // The platform layer on Qt 6 Widgets.
 #pragma once
 
+#include <QPointer>
+#include <QTranslator>
+#include <QWidget>
+
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/platform.h"
 
@@ -10,7 +15,8 @@ namespace ui::qt {
 
 class QtPlatform : public Platform {
  public:
-  // Needs a QApplication; gives it the dialog font and the program's icon.
+  // Needs a QApplication; gives it the dialog font, the program's icon and
+  // Qt's French texts.
   QtPlatform();
 
   std::unique_ptr<Window> OpenWindow(const PageLayout& layout, WindowEvents& events) override;
@@ -28,7 +34,12 @@ class QtPlatform : public Platform {
   int ReportUncaughtError(const std::string& what);
 
  private:
+  // The page window opened last that is still shown, or none.
+  QWidget* OpenPage() const;
+
   bool failed_ = false;
+  std::vector<QPointer<QWidget>> pages_;
+  QTranslator qtTranslation_;
 };
 
 }  // namespace ui::qt

@@ -44,6 +44,7 @@ QtWindow::QtWindow(const PageLayout& layout, WindowEvents& events, QtPlatform& p
   for (const auto& control : layout.controls) order.push_back(&control);
   std::stable_partition(order.begin(), order.end(), [](const ControlLayout* c) { return IsBackground(*c); });
   for (const ControlLayout* control : order) widgets_[control->id] = Build(*control);
+  Describe(layout);
 
   // Tab follows the layout's tab order; labels, images and disabled buttons
   // take no focus and are passed over.
@@ -156,6 +157,24 @@ std::function<QString(const QString&)> QtWindow::InsertionFilter(ControlId id) c
     // Text the page could not filter is not inserted.
     return filtered ? QString::fromStdU16String(inserted) : QString();
   };
+}
+
+void QtWindow::Describe(const PageLayout& layout) {
+  window_->setAccessibleName(ToQString(layout.caption));
+  for (const auto& control : layout.controls) {
+    QWidget* widget = widgets_.at(control.id);
+    // Buttons and labels are named by their own text already.
+    if (control.kind != ControlKind::CommandButton && control.kind != ControlKind::Label) {
+      widget->setAccessibleName(ToQString(AccessibleName(layout, control)));
+    }
+    // The combo box's text field takes the focus: it bears the name too.
+    if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit()) {
+      combo->lineEdit()->setAccessibleName(widget->accessibleName());
+    }
+    // The labels that name fields have no access key, so a buddy adds no
+    // shortcut; it ties the label to its field for screen readers.
+    if (control.labelFor) static_cast<QLabel*>(widget)->setBuddy(widgets_.at(*control.labelFor));
+  }
 }
 
 QWidget* QtWindow::Widget(ControlId control) const { return widgets_.at(control); }

@@ -35,6 +35,9 @@ class QtWindow : public Window {
 
  private:
   QWidget* Build(const ControlLayout& control);
+  // Names the window and its controls for screen readers and ties each
+  // field's label to it.
+  void Describe(const PageLayout& layout);
   QLineEdit* LineEdit(ControlId control) const;
   QComboBox* Combo(ControlId control) const;
   // Wraps an event of the window's page so that it runs only while the

@@ -1,0 +1,47 @@
+# The portable install tree, and CPack's archive of it.
+#
+#   cmake --install <build> --prefix <folder>   lays out the runnable tree
+#   cpack (in <build>)                          makes the same tree as a .tar.gz
+#
+# The program writes its kits in Output/ beside itself, so the tree must stay
+# writable by its user: it is a folder to unpack anywhere, not a system package.
+
+# Only where this build makes the program.
+if(NOT TARGET zantrel-velquist-creator)
+  return()
+endif()
+
+# The version as the program shows it: 1.00.
+if(PROJECT_VERSION_MINOR LESS 10)
+  set(ZVC_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
+else()
+  set(ZVC_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
+endif()
+
+install(TARGETS zantrel-velquist-creator RUNTIME DESTINATION .)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/redistributable/Program
+                  "${PROJECT_SOURCE_DIR}/redistributable/Language Files"
+        DESTINATION Redistributable USE_SOURCE_PERMISSIONS)
+
+if(NOT WIN32)
+  # The desktop entry, the icons and the scripts that register them for the
+  # user wherever the tree is unpacked.
+  set(ZVC_LINUX_PACKAGING ${CMAKE_CURRENT_LIST_DIR}/linux)
+  install(FILES ${ZVC_LINUX_PACKAGING}/zantrel-velquist-creator.desktop DESTINATION .)
+  install(PROGRAMS ${ZVC_LINUX_PACKAGING}/register-desktop-entry.sh ${ZVC_LINUX_PACKAGING}/unregister-desktop-entry.sh
+          DESTINATION .)
+  foreach(size 16 32 48 256)
+    install(FILES ${PROJECT_SOURCE_DIR}/assets/app_icon_${size}.png
+            DESTINATION icons/${size}x${size} RENAME zantrel-velquist-creator.png)
+  endforeach()
+
+  set(CPACK_GENERATOR TGZ)
+  set(CPACK_SYSTEM_NAME "linux-${CMAKE_SYSTEM_PROCESSOR}")
+  set(CPACK_PACKAGE_NAME zantrel-velquist-creator)
+  set(CPACK_PACKAGE_VENDOR Zantrel)
+  set(CPACK_PACKAGE_VERSION ${ZVC_VERSION_TEXT})
+  set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-${CPACK_SYSTEM_NAME}")
+  # One folder at the top of the archive, to unpack where the user likes.
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+  include(CPack)
+endif()

@@ -1,0 +1,66 @@
+#!/bin/sh
+# Installs the build into a temporary folder whose name holds a space, and
+# checks the tree: the program, Redistributable/ as the build stages it, the
+# desktop entry (valid), the icons, the scripts that register them for the
+# user and remove them again; then that CPack's archive holds the same tree.
+#   install_tree_test.sh BUILD_DIR
+set -eu
+
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+tree="$work/Zantrel Velquist"
+name=zantrel-velquist-creator
+
+fail() {
+  printf 'FAILED: %s\n' "$*" >&2
+  exit 1
+}
+
+cmake --install "$build" --prefix "$tree" >/dev/null
+
+# The tree is complete.
+for file in "$name" "$name.desktop" register-desktop-entry.sh unregister-desktop-entry.sh \
+    "Redistributable/Program/Zantrel Velquist.exe" "Redistributable/Program/Zantrel Velquist.exe.manifest" \
+    "Redistributable/Language Files/Français.lng" "Redistributable/Language Files/Anglais.lng" \
+    icons/16x16/$name.png icons/32x32/$name.png icons/48x48/$name.png icons/256x256/$name.png; do
+  [ -f "$tree/$file" ] || fail "missing $file"
+done
+for program in "$name" register-desktop-entry.sh unregister-desktop-entry.sh; do
+  [ -x "$tree/$program" ] || fail "$program is not executable"
+done
+diff -r "$build/Redistributable" "$tree/Redistributable" || fail "Redistributable/ differs from the build's"
+desktop-file-validate "$tree/$name.desktop" || fail "the desktop entry is not valid"
+
+# The installed program finds every library it needs.
+if ldd "$tree/$name" | grep -q "not found"; then
+  ldd "$tree/$name" >&2
+  fail "the installed program lacks a library"
+fi
+
+# Registered for a user of its own, the entry starts the program of this tree.
+export HOME="$work/home" XDG_DATA_HOME="$work/home/data"
+mkdir -p "$HOME"
+"$tree/register-desktop-entry.sh" >/dev/null
+entry="$XDG_DATA_HOME/applications/$name.desktop"
+[ -f "$entry" ] || fail "the entry was not registered"
+grep -qxF "Exec=\"$tree/$name\"" "$entry" || fail "the registered entry does not start $tree/$name"
+desktop-file-validate "$entry" || fail "the registered entry is not valid"
+for size in 16 32 48 256; do
+  cmp -s "$tree/icons/${size}x${size}/$name.png" "$XDG_DATA_HOME/icons/hicolor/${size}x${size}/apps/$name.png" ||
+    fail "icon $size was not registered"
+done
+"$tree/unregister-desktop-entry.sh" >/dev/null
+[ ! -e "$entry" ] || fail "the entry is still registered"
+for size in 16 32 48 256; do
+  [ ! -e "$XDG_DATA_HOME/icons/hicolor/${size}x${size}/apps/$name.png" ] || fail "icon $size is still registered"
+done
+
+# CPack's archive: the same tree under one folder named with version and architecture.
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null)
+archive=$(ls "$work/package"/$name-1.00-linux-*.tar.gz) || fail "no archive named with version and architecture"
+top=$(basename "$archive" .tar.gz)
+(cd "$tree" && find . -type f | sed 's|^\./||' | sort) > "$work/tree.txt"
+tar -tzf "$archive" | grep -v '/$' | sed "s|^$top/||" | sort > "$work/archive.txt"
+diff "$work/tree.txt" "$work/archive.txt" || fail "the archive does not hold the install tree"
+echo "install tree complete"
