@@ -1,7 +1,8 @@
 # The portable install tree, and CPack's archive of it.
 #
 #   cmake --install <build> --prefix <folder>   lays out the runnable tree
-#   cpack (in <build>)                          makes the same tree as a .tar.gz
+#   cpack (in <build>)                          makes the same tree as a .tar.gz,
+#                                               or as a .zip for the Windows edition
 #
 # The program writes its kits in Output/ beside itself, so the tree must stay
 # writable by its user: it is a folder to unpack anywhere, not a system package.
@@ -43,5 +44,17 @@ if(NOT WIN32)
   set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-${CPACK_SYSTEM_NAME}")
   # One folder at the top of the archive, to unpack where the user likes.
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+  include(CPack)
+else()
+  # The Windows edition: "Zantrel Velquist Creator.exe" beside
+  # Redistributable\, in a ZIP that Windows opens by itself.
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_NAME zantrel-velquist-creator)
+  set(CPACK_PACKAGE_VENDOR Zantrel)
+  set(CPACK_PACKAGE_VERSION ${ZVC_VERSION_TEXT})
+  set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-windows-x64")
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+  # The program file goes out stripped.
+  set(CPACK_STRIP_FILES ON)
   include(CPack)
 endif()

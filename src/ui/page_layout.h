@@ -12,9 +12,13 @@
 namespace ui {
 
 // 1440 twips make an inch; at 96 dots per inch 15 twips make a pixel.
-inline constexpr int kTwipsPerPixel = 15;
-// Rounded to the nearest pixel, as the system converts dialog units.
-constexpr int TwipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kStandardDpi = 96;
+inline constexpr int kTwipsPerPixel = kTwipsPerInch / kStandardDpi;
+// Rounded to the nearest pixel, as the system converts dialog units; the
+// layouts hold no negative lengths.
+constexpr int TwipsToPixels(int twips, int dpi) { return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch; }
+constexpr int TwipsToPixels(int twips) { return TwipsToPixels(twips, kStandardDpi); }
 
 enum class ControlKind { CommandButton, Label, TextBox, ComboBox, Image };
 

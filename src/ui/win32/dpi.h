@@ -1,0 +1,17 @@
+// The DPI of a window and the sizes that depend on it. The per-DPI calls
+// came with Windows 10 1607; they are bound by name, and older systems get
+// the system DPI.
+#pragma once
+
+#include <windows.h>
+
+namespace ui::win32 {
+
+UINT WindowDpi(HWND window);
+
+// The window rectangle, frame included, of a client area of this size.
+SIZE FrameSize(int clientWidth, int clientHeight, DWORD style, DWORD extendedStyle, UINT dpi);
+
+int SystemMetric(int index, UINT dpi);
+
+}  // namespace ui::win32

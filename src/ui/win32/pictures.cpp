@@ -1,0 +1,50 @@
+#include "ui/win32/pictures.h"
+
+#include "ui/win32/resource_ids.h"
+
+namespace ui::win32 {
+namespace {
+
+HINSTANCE ProgramInstance() { return GetModuleHandleW(nullptr); }
+
+int ResourceId(Picture picture, int scale) {
+  const int step = scale == 200 ? 2 : scale == 150 ? 1 : 0;
+  switch (picture) {
+    case Picture::Logo: return ZVC_BITMAP_LOGO_100 + step;
+    case Picture::Separator: return ZVC_BITMAP_SEPARATOR_100 + step;
+    case Picture::PageIcon:
+    case Picture::None: break;
+  }
+  return 0;
+}
+
+HBITMAP LoadBitmapResource(int id) {
+  return static_cast<HBITMAP>(
+      LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+HICON LoadIconResource(int id, int size) {
+  return static_cast<HICON>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
+}
+
+}  // namespace
+
+int PictureScale(UINT dpi) {
+  if (dpi >= 192) return 200;
+  if (dpi >= 144) return 150;
+  return 100;
+}
+
+HBITMAP LoadPictureBitmap(Picture picture, UINT dpi) {
+  const int id = ResourceId(picture, PictureScale(dpi));
+  if (id == 0) return nullptr;
+  if (HBITMAP bitmap = LoadBitmapResource(id)) return bitmap;
+  // A program built without the larger drawings shows the standard one.
+  return LoadBitmapResource(ResourceId(picture, 100));
+}
+
+HICON LoadPageIcon(int size) { return LoadIconResource(ZVC_ICON_PAGE, size); }
+
+HICON LoadApplicationIcon(int size) { return LoadIconResource(ZVC_ICON_APPLICATION, size); }
+
+}  // namespace ui::win32

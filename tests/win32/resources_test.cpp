@@ -1,0 +1,159 @@
+// The resources read back from the built program file: the icons and their
+// images, the pictures at each scale, every string of the version record,
+// the manifest; and its imports, which name only the system's DLLs.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/win32/resource_ids.h"
+#include "ui/win32/utf16.h"
+
+namespace {
+
+// The program file, named by the build; a Unix path is reached through
+// Wine's drive Z:.
+std::wstring ProgramFile() {
+  std::string path = ZVC_PROGRAM_FILE;
+  if (!path.empty() && path.front() == '/') {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    path = "Z:" + path;
+  }
+  return ui::win32::Wide(path);
+}
+
+class ProgramResourcesTest : public ::testing::Test {
+ protected:
+  ProgramResourcesTest()
+      : program_(LoadLibraryExW(ProgramFile().c_str(), nullptr,
+                                LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+  ~ProgramResourcesTest() override {
+    if (program_) FreeLibrary(program_);
+  }
+
+  std::string Resource(const wchar_t* type, int id) {
+    HRSRC found = FindResourceW(program_, MAKEINTRESOURCEW(id), type);
+    if (!found) return {};
+    const auto* bytes = static_cast<const char*>(LockResource(LoadResource(program_, found)));
+    return std::string(bytes, SizeofResource(program_, found));
+  }
+
+  // Width and bits per pixel of each image of an icon group.
+  std::vector<std::pair<int, int>> IconImages(int id) {
+    const std::string group = Resource(RT_GROUP_ICON, id);
+    std::vector<std::pair<int, int>> images;
+    if (group.size() < 6) return images;
+    WORD count = 0;
+    std::memcpy(&count, group.data() + 4, 2);
+    for (std::size_t i = 0; i < count && 6 + 14 * (i + 1) <= group.size(); ++i) {
+      const char* entry = group.data() + 6 + 14 * i;
+      WORD bits = 0;
+      std::memcpy(&bits, entry + 6, 2);
+      const int width = static_cast<unsigned char>(entry[0]);
+      images.emplace_back(width == 0 ? 256 : width, bits);
+    }
+    std::sort(images.begin(), images.end());
+    return images;
+  }
+
+  HMODULE program_;
+};
+
+TEST_F(ProgramResourcesTest, TheIconsHoldEveryImageOfTheirFiles) {
+  ASSERT_NE(program_, nullptr);
+  EXPECT_EQ(IconImages(ZVC_ICON_APPLICATION),
+            (std::vector<std::pair<int, int>>{{16, 8}, {16, 32}, {32, 8}, {32, 32}, {48, 8}, {48, 32}}));
+  EXPECT_EQ(IconImages(ZVC_ICON_PAGE), (std::vector<std::pair<int, int>>{{32, 32}, {48, 32}, {64, 32}}));
+}
+
+TEST_F(ProgramResourcesTest, EveryPictureIsThereAtEachScale) {
+  ASSERT_NE(program_, nullptr);
+  for (int id : {ZVC_BITMAP_LOGO_100, ZVC_BITMAP_LOGO_150, ZVC_BITMAP_LOGO_200, ZVC_BITMAP_SEPARATOR_100,
+                 ZVC_BITMAP_SEPARATOR_150, ZVC_BITMAP_SEPARATOR_200}) {
+    EXPECT_FALSE(Resource(RT_BITMAP, id).empty()) << id;
+  }
+}
+
+TEST_F(ProgramResourcesTest, TheVersionRecordGivesTheProgramsNamesAndVersion) {
+  const std::wstring file = ProgramFile();
+  DWORD ignored = 0;
+  std::vector<char> record(GetFileVersionInfoSizeW(file.c_str(), &ignored));
+  ASSERT_FALSE(record.empty());
+  ASSERT_TRUE(GetFileVersionInfoW(file.c_str(), 0, static_cast<DWORD>(record.size()), record.data()));
+  auto value = [&](const std::string& name) {
+    wchar_t* text = nullptr;
+    UINT length = 0;
+    const std::wstring key = L"\\StringFileInfo\\040C04E4\\" + ui::win32::Wide(name);
+    if (!VerQueryValueW(record.data(), key.c_str(), reinterpret_cast<void**>(&text), &length) || !text) return std::string("(none)");
+    return ui::win32::Narrow(text);
+  };
+  for (const char* name : {"ProductName", "FileDescription", "InternalName", "Comments"}) {
+    EXPECT_EQ(value(name), "Zantrel Velquist Creator") << name;
+  }
+  EXPECT_EQ(value("CompanyName"), "Zantrel");
+  EXPECT_EQ(value("FileVersion"), "1.00");
+  EXPECT_EQ(value("ProductVersion"), "1.00");
+  EXPECT_EQ(value("OriginalFilename"), "Zantrel Velquist Creator.exe");
+
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+  EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+  EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+  EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+}
+
+TEST_F(ProgramResourcesTest, TheManifestAsksForThemedControlsAndPerMonitorDpi) {
+  ASSERT_NE(program_, nullptr);
+  const std::string manifest = Resource(RT_MANIFEST, 1);
+  EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
+  EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+  EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+}
+
+// The names of the DLLs the program file imports, read from its PE header.
+std::set<std::string> ImportedDlls(const std::string& image) {
+  std::set<std::string> names;
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(image.data() + dos->e_lfanew);
+  const auto* sections = IMAGE_FIRST_SECTION(nt);
+  auto offset = [&](DWORD rva) -> std::size_t {
+    for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
+      const auto& section = sections[i];
+      if (rva >= section.VirtualAddress && rva < section.VirtualAddress + section.Misc.VirtualSize) {
+        return rva - section.VirtualAddress + section.PointerToRawData;
+      }
+    }
+    return 0;
+  };
+  const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+  for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(image.data() + offset(imports));
+       entry->Name != 0; ++entry) {
+    std::string name = image.data() + offset(entry->Name);
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    names.insert(name);
+  }
+  return names;
+}
+
+TEST(ProgramFile, ImportsOnlyTheSystemsDlls) {
+  std::ifstream file(std::filesystem::path(ProgramFile()), std::ios::binary);
+  const std::string image((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  ASSERT_GT(image.size(), 4096u);
+  const std::set<std::string> system = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll",
+                                        "advapi32.dll", "shell32.dll", "comctl32.dll"};
+  const std::set<std::string> imported = ImportedDlls(image);
+  EXPECT_TRUE(imported.count("user32.dll"));
+  for (const std::string& name : imported) EXPECT_TRUE(system.count(name)) << name;
+}
+
+}  // namespace
