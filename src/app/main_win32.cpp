@@ -1,13 +1,41 @@
 // Zantrel Velquist Creator on Windows: the same wizard on the window layer
-// of the Windows API.
+// of the Windows API. Given arguments, it works from its command line
+// instead, with no window.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <exception>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "app/standard_streams_win32.h"
 #include "app/wizard.h"
+#include "cli/run_command_line.h"
+#include "kit/utf16.h"
 #include "ui/win32/win32_platform.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+namespace {
+
+// The arguments after the program's own name, in UTF-8; nothing when one of
+// them holds text that has no UTF-8 form.
+std::optional<std::vector<std::string>> Arguments() {
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!wide) return std::vector<std::string>();
+  std::optional<std::vector<std::string>> arguments(std::in_place);
+  for (int i = 1; i < count && arguments; ++i) {
+    if (auto argument = kit::WideToUtf8(wide[i])) {
+      arguments->push_back(std::move(*argument));
+    } else {
+      arguments.reset();
+    }
+  }
+  LocalFree(wide);
+  return arguments;
+}
+
+int RunWizard() {
   ui::win32::Win32Platform platform;
   app::Wizard wizard(platform);
   try {
@@ -16,4 +44,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     return platform.ReportUncaughtError(error.what());
   }
   return platform.Run();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  const std::optional<std::vector<std::string>> arguments = Arguments();
+  if (arguments && arguments->empty()) return RunWizard();
+
+  app::StandardStreams streams;
+  if (!arguments) {
+    streams.Err() << "Zantrel Velquist Creator : un argument de la ligne de commande n'est pas un texte valide.\n";
+    streams.Err().flush();
+    return cli::kUsage;
+  }
+  const int exitCode = cli::RunCommandLine(*arguments, streams.Out(), streams.Err());
+  streams.Out().flush();
+  streams.Err().flush();
+  return exitCode;
 }

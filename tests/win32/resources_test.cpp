@@ -15,20 +15,12 @@
 #include <vector>
 
 #include "ui/win32/resource_ids.h"
+#include "built_program_win.h"
 #include "ui/win32/utf16.h"
 
 namespace {
 
-// The program file, named by the build; a Unix path is reached through
-// Wine's drive Z:.
-std::wstring ProgramFile() {
-  std::string path = ZVC_PROGRAM_FILE;
-  if (!path.empty() && path.front() == '/') {
-    std::replace(path.begin(), path.end(), '/', '\\');
-    path = "Z:" + path;
-  }
-  return ui::win32::Wide(path);
-}
+std::wstring ProgramFile() { return testing_support::BuiltProgramFile(ZVC_PROGRAM_FILE); }
 
 class ProgramResourcesTest : public ::testing::Test {
  protected:
