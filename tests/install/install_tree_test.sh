@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs the build into a temporary folder whose name holds a space, and
-# checks the tree: the program, Redistributable/ as the build stages it, the
-# desktop entry (valid), the icons, the scripts that register them for the
-# user and remove them again; then that CPack's archive holds the same tree.
+# checks the tree: the program (it starts and gives its version without a
+# display), Redistributable/ as the build stages it, the desktop entry
+# (valid), the icons, the scripts that register them for the user and remove
+# them again; then that CPack's archive holds the same tree.
 #   install_tree_test.sh BUILD_DIR
 set -eu
 
@@ -32,11 +33,10 @@ done
 diff -r "$build/Redistributable" "$tree/Redistributable" || fail "Redistributable/ differs from the build's"
 desktop-file-validate "$tree/$name.desktop" || fail "the desktop entry is not valid"
 
-# The installed program finds every library it needs.
-if ldd "$tree/$name" | grep -q "not found"; then
-  ldd "$tree/$name" >&2
-  fail "the installed program lacks a library"
-fi
+# The installed program starts, with no display: it gives its version.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$tree/$name" --version) ||
+  fail "the installed program does not start"
+[ "$version" = "Zantrel Velquist Creator 1.00" ] || fail "the installed program gives the version \"$version\""
 
 # Registered for a user of its own, the entry starts the program of this tree.
 export HOME="$work/home" XDG_DATA_HOME="$work/home/data"
