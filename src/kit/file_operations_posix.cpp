@@ -1,9 +1,7 @@
 // The real file operations, on POSIX descriptors.
 //
-// Each open file carries one buffer of fixed size: the kit copy moves its
-// data in blocks of 2048 bytes, and handing each block to the kernel on its
-// own costs several times what the copy itself costs. Buffered, a copy takes
-// one read and one write system call per buffer.
+// Each open file carries the buffer of buffered_file.h; this file makes its
+// raw reads and writes on the descriptor.
 //
 // A temporary file stays locked as in use (stale_temporaries_posix.h) from
 // its creation until it is renamed or removed, beyond its Close: a
@@ -14,40 +12,52 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
 
+#include "kit/buffered_file.h"
 #include "kit/stale_temporaries_posix.h"
 #include "kit/temporary_names.h"
 
 namespace kit {
 namespace {
 
-struct OpenFile {
+// An open file on its descriptor. Reads and writes interrupted by a signal
+// are made again.
+class PosixFile final : public BufferedFile {
+ public:
+  using BufferedFile::BufferedFile;
+
   int descriptor = -1;
-  bool writing = false;       // only temporary files are written
   std::string temporaryPath;  // the path of a temporary file
-  std::unique_ptr<char[]> buffer;
-  std::size_t begin = 0;  // first unread byte of the buffer (reading)
-  std::size_t end = 0;    // one past the last byte held in the buffer
+
+ private:
+  std::optional<std::size_t> ReadSome(char* buffer, std::size_t size) override {
+    ssize_t got;
+    do {
+      got = ::read(descriptor, buffer, size);
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) return std::nullopt;
+    return static_cast<std::size_t>(got);
+  }
+
+  std::optional<std::size_t> WriteSome(const char* data, std::size_t size) override {
+    ssize_t written;
+    do {
+      written = ::write(descriptor, data, size);
+    } while (written < 0 && errno == EINTR);
+    if (written < 0) return std::nullopt;
+    if (written == 0) {
+      errno = EIO;
+      return std::nullopt;
+    }
+    return static_cast<std::size_t>(written);
+  }
 };
 
-OpenFile* FromHandle(FileHandle file) { return reinterpret_cast<OpenFile*>(static_cast<std::uintptr_t>(file)); }
-
-FileHandle ToHandle(OpenFile* file) { return static_cast<FileHandle>(reinterpret_cast<std::uintptr_t>(file)); }
-
-// The record and its buffer are allocated before the file is opened, so
-// that running out of memory can never leave a descriptor or a file behind.
-std::unique_ptr<OpenFile> NewRecord(bool writing) {
-  auto file = std::make_unique<OpenFile>();
-  file->writing = writing;
-  file->buffer = std::make_unique<char[]>(kStreamBufferSize);
-  return file;
-}
+PosixFile& FileOf(FileHandle file) { return static_cast<PosixFile&>(FromHandle(file)); }
 
 int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
   int descriptor;
@@ -76,25 +86,6 @@ bool FlushDirectory(const std::string& directory) {
   return flushed;
 }
 
-// Hands the whole range to the kernel, going on after short writes and
-// interruptions. A write that makes no progress counts as an error.
-bool WriteAll(int descriptor, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t written = ::write(descriptor, data, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    if (written == 0) {
-      errno = EIO;
-      return false;
-    }
-    data += written;
-    size -= static_cast<std::size_t>(written);
-  }
-  return true;
-}
-
 class PosixFileOperations final : public FileOperations {
  public:
   std::optional<std::uint64_t> FileLength(const std::string& path) override {
@@ -108,7 +99,7 @@ class PosixFileOperations final : public FileOperations {
   // otherwise hold the open until some writer came. Reads then wait again
   // as usual.
   FileHandle OpenForReading(const std::string& path) override {
-    auto file = NewRecord(false);
+    auto file = std::make_unique<PosixFile>(false);
     const int descriptor = OpenRetrying(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0) return kNoFile;
     struct stat status {};
@@ -133,7 +124,7 @@ class PosixFileOperations final : public FileOperations {
       errno = EISDIR;
       return kNoFile;
     }
-    auto file = NewRecord(true);
+    auto file = std::make_unique<PosixFile>(true);
     RemoveStaleTemporaries(directory);
     for (int attempt = 0; attempt < 100; ++attempt) {
       std::string candidate = directory + NewTemporaryName();
@@ -155,52 +146,19 @@ class PosixFileOperations final : public FileOperations {
     return kNoFile;
   }
 
-  std::optional<std::size_t> Read(FileHandle handle, char* buffer, std::size_t size) override {
-    OpenFile& file = *FromHandle(handle);
-    std::size_t done = 0;
-    while (done < size) {
-      if (file.begin == file.end) {
-        const ssize_t got = ::read(file.descriptor, file.buffer.get(), kStreamBufferSize);
-        if (got < 0) {
-          if (errno == EINTR) continue;
-          return std::nullopt;
-        }
-        if (got == 0) break;  // end of file
-        file.begin = 0;
-        file.end = static_cast<std::size_t>(got);
-      }
-      const std::size_t take = std::min(size - done, file.end - file.begin);
-      std::memcpy(buffer + done, file.buffer.get() + file.begin, take);
-      file.begin += take;
-      done += take;
-    }
-    return done;
+  std::optional<std::size_t> Read(FileHandle file, char* buffer, std::size_t size) override {
+    return FileOf(file).Read(buffer, size);
   }
 
-  bool Write(FileHandle handle, const char* data, std::size_t size) override {
-    OpenFile& file = *FromHandle(handle);
-    while (size > 0) {
-      if (file.end == kStreamBufferSize) {
-        if (!WriteAll(file.descriptor, file.buffer.get(), file.end)) return false;
-        file.end = 0;
-      }
-      const std::size_t take = std::min(size, kStreamBufferSize - file.end);
-      std::memcpy(file.buffer.get() + file.end, data, take);
-      file.end += take;
-      data += take;
-      size -= take;
-    }
-    return true;
-  }
+  bool Write(FileHandle file, const char* data, std::size_t size) override { return FileOf(file).Write(data, size); }
 
   // fdatasync writes the file's bytes and what is needed to read them back
   // (its length), which is all a file about to be renamed needs; the
   // rename itself is flushed with the directory.
   bool FlushToDisk(FileHandle handle) override {
-    OpenFile& file = *FromHandle(handle);
-    if (!file.writing) return true;
-    if (!WriteAll(file.descriptor, file.buffer.get(), file.end)) return false;
-    file.end = 0;
+    PosixFile& file = FileOf(handle);
+    if (!file.writing()) return true;
+    if (!file.WriteOutHeldBytes()) return false;
     int flushed;
     do {
       flushed = ::fdatasync(file.descriptor);
@@ -209,9 +167,9 @@ class PosixFileOperations final : public FileOperations {
   }
 
   bool Close(FileHandle handle) override {
-    std::unique_ptr<OpenFile> file(FromHandle(handle));
-    bool ok = !file->writing || WriteAll(file->descriptor, file->buffer.get(), file->end);
-    if (file->writing) KeepLocked(file->temporaryPath, ::fcntl(file->descriptor, F_DUPFD_CLOEXEC, 0));
+    std::unique_ptr<PosixFile> file(&FileOf(handle));
+    bool ok = file->WriteOutHeldBytes();
+    if (file->writing()) KeepLocked(file->temporaryPath, ::fcntl(file->descriptor, F_DUPFD_CLOEXEC, 0));
     // Linux releases the descriptor even when close reports an error, so
     // close is never repeated; its error (a delayed write failure on some
     // file systems) still fails the file.

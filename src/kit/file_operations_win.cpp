@@ -1,13 +1,12 @@
 // The real file operations, on Windows file handles through the wide API.
 //
-// As on POSIX, each open file carries one buffer of fixed size, so that the
-// copy's 2048-byte blocks become few system calls. A temporary file is
-// created hidden beside its target, opened so that other programs may read
-// it but neither change nor delete it; it loses the hidden mark just before
-// it replaces the target, so the mark never reaches the kit. Opening a
-// source and replacing a target are tried again for a short while when
-// another program (a virus scanner looking at a fresh .exe, say) holds the
-// file.
+// Each open file carries the buffer of buffered_file.h; this file makes its
+// raw reads and writes on the handle. A temporary file is created hidden
+// beside its target, opened so that other programs may read it but neither
+// change nor delete it; it loses the hidden mark just before it replaces the
+// target, so the mark never reaches the kit. Opening a source and replacing
+// a target are tried again for a short while when another program (a virus
+// scanner looking at a fresh .exe, say) holds the file.
 //
 // The temporary files that an interrupted run left behind are removed
 // before a new one is made in their folder. A live writer's temporary file
@@ -18,9 +17,9 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 
+#include "kit/buffered_file.h"
 #include "kit/file_operations.h"
 #include "kit/temporary_names.h"
 #include "kit/utf16.h"
@@ -28,26 +27,34 @@
 namespace kit {
 namespace {
 
-struct OpenFile {
+// An open file on its handle.
+class WindowsFile final : public BufferedFile {
+ public:
+  using BufferedFile::BufferedFile;
+
   HANDLE handle = INVALID_HANDLE_VALUE;
-  bool writing = false;
-  std::unique_ptr<char[]> buffer;
-  std::size_t begin = 0;  // first unread byte of the buffer (reading)
-  std::size_t end = 0;    // one past the last byte held in the buffer
+
+ private:
+  std::optional<std::size_t> ReadSome(char* buffer, std::size_t size) override {
+    DWORD got = 0;
+    if (!ReadFile(handle, buffer, static_cast<DWORD>(size), &got, nullptr)) return std::nullopt;
+    return got;
+  }
+
+  // WriteFile takes a 32-bit length: one call writes at most 1 GiB.
+  std::optional<std::size_t> WriteSome(const char* data, std::size_t size) override {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(handle, data, chunk, &written, nullptr)) return std::nullopt;
+    if (written == 0) {
+      SetLastError(ERROR_WRITE_FAULT);
+      return std::nullopt;
+    }
+    return written;
+  }
 };
 
-OpenFile* FromHandle(FileHandle file) { return reinterpret_cast<OpenFile*>(static_cast<std::uintptr_t>(file)); }
-
-FileHandle ToHandle(OpenFile* file) { return static_cast<FileHandle>(reinterpret_cast<std::uintptr_t>(file)); }
-
-// The record and its buffer are allocated before the file is opened, so
-// that running out of memory can never leave a handle or a file behind.
-std::unique_ptr<OpenFile> NewRecord(bool writing) {
-  auto file = std::make_unique<OpenFile>();
-  file->writing = writing;
-  file->buffer = std::make_unique<char[]>(kStreamBufferSize);
-  return file;
-}
+WindowsFile& FileOf(FileHandle file) { return static_cast<WindowsFile&>(FromHandle(file)); }
 
 bool IsSharingConflict(DWORD error) {
   return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
@@ -66,21 +73,6 @@ bool WithShortRetry(Step step) {
     Sleep(kPauseMilliseconds);
     SetLastError(error);
   }
-}
-
-bool WriteAll(HANDLE handle, const char* data, std::size_t size) {
-  while (size > 0) {
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
-    DWORD written = 0;
-    if (!WriteFile(handle, data, chunk, &written, nullptr)) return false;
-    if (written == 0) {
-      SetLastError(ERROR_WRITE_FAULT);
-      return false;
-    }
-    data += written;
-    size -= written;
-  }
-  return true;
 }
 
 // The folder part of a path, ending with its separator; empty for a name
@@ -129,7 +121,7 @@ class WindowsFileOperations final : public FileOperations {
   FileHandle OpenForReading(const std::string& path) override {
     const std::optional<std::wstring> wide = Utf8ToWide(path);
     if (!wide) return kNoFile;
-    auto file = NewRecord(false);
+    auto file = std::make_unique<WindowsFile>(false);
     const bool opened = WithShortRetry([&] {
       file->handle = CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
@@ -152,7 +144,7 @@ class WindowsFileOperations final : public FileOperations {
       SetLastError(ERROR_INVALID_NAME);
       return kNoFile;
     }
-    auto file = NewRecord(true);
+    auto file = std::make_unique<WindowsFile>(true);
     RemoveStaleTemporaries(*wideDirectory);
     for (int attempt = 0; attempt < 100; ++attempt) {
       const std::string name = NewTemporaryName();
@@ -168,53 +160,22 @@ class WindowsFileOperations final : public FileOperations {
     return kNoFile;
   }
 
-  std::optional<std::size_t> Read(FileHandle handle, char* buffer, std::size_t size) override {
-    OpenFile& file = *FromHandle(handle);
-    std::size_t done = 0;
-    while (done < size) {
-      if (file.begin == file.end) {
-        DWORD got = 0;
-        if (!ReadFile(file.handle, file.buffer.get(), static_cast<DWORD>(kStreamBufferSize), &got, nullptr))
-          return std::nullopt;
-        if (got == 0) break;  // end of file
-        file.begin = 0;
-        file.end = got;
-      }
-      const std::size_t take = std::min(size - done, file.end - file.begin);
-      std::memcpy(buffer + done, file.buffer.get() + file.begin, take);
-      file.begin += take;
-      done += take;
-    }
-    return done;
+  std::optional<std::size_t> Read(FileHandle file, char* buffer, std::size_t size) override {
+    return FileOf(file).Read(buffer, size);
   }
 
-  bool Write(FileHandle handle, const char* data, std::size_t size) override {
-    OpenFile& file = *FromHandle(handle);
-    while (size > 0) {
-      if (file.end == kStreamBufferSize) {
-        if (!WriteAll(file.handle, file.buffer.get(), file.end)) return false;
-        file.end = 0;
-      }
-      const std::size_t take = std::min(size, kStreamBufferSize - file.end);
-      std::memcpy(file.buffer.get() + file.end, data, take);
-      file.end += take;
-      data += take;
-      size -= take;
-    }
-    return true;
-  }
+  bool Write(FileHandle file, const char* data, std::size_t size) override { return FileOf(file).Write(data, size); }
 
   bool FlushToDisk(FileHandle handle) override {
-    OpenFile& file = *FromHandle(handle);
-    if (!file.writing) return true;
-    if (!WriteAll(file.handle, file.buffer.get(), file.end)) return false;
-    file.end = 0;
+    WindowsFile& file = FileOf(handle);
+    if (!file.writing()) return true;
+    if (!file.WriteOutHeldBytes()) return false;
     return FlushFileBuffers(file.handle) != 0;
   }
 
   bool Close(FileHandle handle) override {
-    std::unique_ptr<OpenFile> file(FromHandle(handle));
-    bool ok = !file->writing || WriteAll(file->handle, file->buffer.get(), file->end);
+    std::unique_ptr<WindowsFile> file(&FileOf(handle));
+    bool ok = file->WriteOutHeldBytes();
     if (!CloseHandle(file->handle)) ok = false;
     return ok;
   }
