@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 
-#include <exception>
 
 #include "ui/qt/accessible_interfaces.h"
 #include "ui/qt/dialog_font.h"
@@ -12,6 +11,7 @@
 #include "ui/qt/qt_window.h"
 #include "ui/qt/translation.h"
 #include "ui/themes_xp.h"
+#include "ui/uncaught_error.h"
 
 namespace ui::qt {
 
@@ -54,22 +54,13 @@ std::string QtPlatform::ExecutableDirectory() { return QCoreApplication::applica
 void QtPlatform::Quit() { QCoreApplication::exit(0); }
 
 void QtPlatform::RunHandler(const std::function<void()>& handler) {
-  if (failed_) return;
-  try {
-    handler();
-  } catch (const std::exception& error) {
-    ReportUncaughtError(error.what());
-  } catch (...) {
-    ReportUncaughtError("erreur inconnue");
-  }
+  if (!failed_) RunReportingErrors(handler, [this](const std::string& what) { ReportUncaughtError(what); });
 }
 
 int QtPlatform::ReportUncaughtError(const std::string& what) {
   constexpr int kExitCode = 1;
   failed_ = true;
-  ShowMessageBox("Une erreur inattendue s'est produite :\r\n\r\n" + what +
-                     "\r\n\r\nZantrel Velquist Creator va maintenant se fermer.",
-                 mb::kIconError | mb::kOk | mb::kSetForeground, OpenPage());
+  ShowMessageBox(UncaughtErrorMessage(what), mb::kIconError | mb::kOk | mb::kSetForeground, OpenPage());
   QCoreApplication::exit(kExitCode);
   return kExitCode;
 }

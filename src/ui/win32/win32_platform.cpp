@@ -1,10 +1,10 @@
 #include "ui/win32/win32_platform.h"
 
 #include <algorithm>
-#include <exception>
 
 #include "kit/executable_directory.h"
 #include "ui/themes_xp.h"
+#include "ui/uncaught_error.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/win32_window.h"
 
@@ -59,22 +59,13 @@ void Win32Platform::Dispatch(MSG& message) {
 }
 
 void Win32Platform::RunHandler(const std::function<void()>& handler) {
-  if (failed_) return;
   // No exception may leave a window procedure: the system's code is below.
-  try {
-    handler();
-  } catch (const std::exception& error) {
-    ReportUncaughtError(error.what());
-  } catch (...) {
-    ReportUncaughtError("erreur inconnue");
-  }
+  if (!failed_) RunReportingErrors(handler, [this](const std::string& what) { ReportUncaughtError(what); });
 }
 
 int Win32Platform::ReportUncaughtError(const std::string& what) {
   failed_ = true;
-  MsgBox("Une erreur inattendue s'est produite :\r\n\r\n" + what +
-             "\r\n\r\nZantrel Velquist Creator va maintenant se fermer.",
-         mb::kIconError | mb::kOk | mb::kSetForeground);
+  MsgBox(UncaughtErrorMessage(what), mb::kIconError | mb::kOk | mb::kSetForeground);
   PostQuitMessage(kFailureExitCode);
   return kFailureExitCode;
 }
