@@ -1,5 +1,7 @@
 #include "ui/win32/page_controls.h"
 
+#include <imm.h>
+
 #include <memory>
 
 namespace ui::win32 {
@@ -48,16 +50,30 @@ std::u16string ClipboardText(HWND owner) {
   return text;
 }
 
-void Paste(HWND edit, Hook& hook) {
+// Puts text that was not typed into the box, filtered as typed text is.
+// A single-line box takes such a text up to its first line break, so the
+// break is no Enter for the filter.
+void InsertFiltered(HWND edit, Hook& hook, std::u16string text) {
   if (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) return;
-  std::u16string text = ClipboardText(edit);
-  // A single-line box takes a pasted text up to its first line break, so
-  // the break is no Enter for the filter.
   text = text.substr(0, text.find_first_of(u"\r\n"));
   if (text.empty()) return;
   hook.insertionFilter(text);
   if (!hook.attached || text.empty()) return;
   SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// The text an input method has just committed.
+std::u16string ImeResult(HWND edit) {
+  std::u16string text;
+  HIMC context = ImmGetContext(edit);
+  if (!context) return text;
+  const LONG bytes = ImmGetCompositionStringW(context, GCS_RESULTSTR, nullptr, 0);
+  if (bytes > 0) {
+    text.resize(static_cast<std::size_t>(bytes) / sizeof(char16_t));
+    ImmGetCompositionStringW(context, GCS_RESULTSTR, text.data(), static_cast<DWORD>(bytes));
+  }
+  ImmReleaseContext(edit, context);
+  return text;
 }
 
 LRESULT CALLBACK FieldProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -77,8 +93,18 @@ LRESULT CALLBACK FieldProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM l
       return CallWindowProcW(hook->original, edit, WM_CHAR, code, lParam);
     }
     case WM_PASTE:
-      Paste(edit, *hook);
+      InsertFiltered(edit, *hook, ClipboardText(edit));
       return 0;
+    case WM_IME_COMPOSITION:
+      // The box would insert a committed text itself, past the filter: it
+      // goes in filtered, and the box sees the rest of the message only.
+      if (lParam & GCS_RESULTSTR) {
+        InsertFiltered(edit, *hook, ImeResult(edit));
+        if (!hook->attached) return 0;
+        lParam &= ~(GCS_RESULTSTR | GCS_RESULTCLAUSE | GCS_RESULTREADSTR | GCS_RESULTREADCLAUSE);
+        if (lParam == 0) return 0;
+      }
+      return CallWindowProcW(hook->original, edit, message, wParam, lParam);
     default:
       return CallWindowProcW(hook->original, edit, message, wParam, lParam);
   }
