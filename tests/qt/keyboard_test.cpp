@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "kit_expectations.h"
 #include "qt_test_support.h"
 
 namespace {
@@ -204,17 +205,11 @@ TEST_F(KeyboardTest, AWholeRunTypedWithTheKeyboardBuildsTheKit) {
   Key(Qt::Key_Return);
   QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1.0.0.0"));
   Key(Qt::Key_Return);
-  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("https://www.example.com/monprog.maj"));
+  QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(testing_support::kWorkedExampleAddress));
   for (int i = 0; i < 4; ++i) Key(Qt::Key_Return);  // address, language, destination, then Next itself
   ASSERT_EQ(Caption(), kFinished);
   EXPECT_TRUE(platform.messages.empty());
-  const std::string kit = "Output/Mon Programme/Mon Programme - Update";
-  EXPECT_EQ(tree.Read(kit + ".exe"), tree.Read(testing_support::kUpdater));
-  EXPECT_EQ(tree.Read(kit + ".exe.manifest"), tree.Read(testing_support::kManifest));
-  EXPECT_EQ(tree.Read(kit + ".lng"), tree.Read(std::string(testing_support::kLanguages) + "/Français.lng"));
-  EXPECT_EQ(tree.Read(kit + ".cfg"),
-            "ADR https://www.example.com/monprog.maj\r\nLOC \\Mon Programme - Update.ver\r\nTIT Mon Programme");
-  EXPECT_EQ(tree.Read(kit + ".ver"), "VER 1.0.0.0");
+  testing_support::ExpectWorkedExampleKit(tree);
   EXPECT_EQ(FocusName(), QStringLiteral("Command2"));
   Key(Qt::Key_Return);  // Finish
   EXPECT_TRUE(qt_testing::OpenPages().empty());

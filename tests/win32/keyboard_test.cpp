@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "kit_expectations.h"
 #include "win32_test_support.h"
 
 namespace {
@@ -148,17 +149,11 @@ TEST_F(KeyboardTest, AWholeRunTypedWithTheKeyboardBuildsTheKit) {
   Key(VK_RETURN);
   Type("1.0.0.0");
   Key(VK_RETURN);
-  Type("https://www.example.com/monprog.maj");
+  Type(testing_support::kWorkedExampleAddress);
   for (int i = 0; i < 4; ++i) Key(VK_RETURN);  // address, language, destination, then Next itself
   ASSERT_EQ(Caption(), kFinished);
   EXPECT_TRUE(platform.messages.empty());
-  const std::string kit = "Output/Mon Programme/Mon Programme - Update";
-  EXPECT_EQ(tree.Read(kit + ".exe"), tree.Read(testing_support::kUpdater));
-  EXPECT_EQ(tree.Read(kit + ".exe.manifest"), tree.Read(testing_support::kManifest));
-  EXPECT_EQ(tree.Read(kit + ".lng"), tree.Read(std::string(testing_support::kLanguages) + "/Français.lng"));
-  EXPECT_EQ(tree.Read(kit + ".cfg"),
-            "ADR https://www.example.com/monprog.maj\r\nLOC \\Mon Programme - Update.ver\r\nTIT Mon Programme");
-  EXPECT_EQ(tree.Read(kit + ".ver"), "VER 1.0.0.0");
+  testing_support::ExpectWorkedExampleKit(tree);
   EXPECT_EQ(FocusName(), "Command2");
   Key(VK_RETURN);  // Finish
   EXPECT_FALSE(AnyPageOpen());
