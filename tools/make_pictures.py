@@ -12,8 +12,9 @@ fixed-seed generator of our own, so every run writes the same bytes.
 
 Files written:
     assets/logo.bmp          128 x 280, 8 bits per pixel, 256-colour palette
-    assets/logo_150.bmp      the same drawing at 150 % (192 x 420) and
-    assets/logo_200.bmp      200 % (256 x 560), for high-DPI screens on Windows
+    assets/logo.png          the same pixels, compressed, for Windows; and the
+    assets/logo_150.png      drawing at 150 % (192 x 420) and 200 % (256 x 560),
+    assets/logo_200.png      for high-DPI screens on Windows
     assets/page_icon.gif     32 x 32, GIF89a, colour 0 transparent
     assets/page_icon.ico     the page icon for Windows: 32, 48, 64 pixels, 32 bits with alpha
     assets/app_icon.ico      16, 32 and 48 pixels, each in 8 bits and in 32 bits
@@ -789,10 +790,16 @@ def ordered_dither(pixels, width, amount):
 
 
 def make_logo(zoom=1.0):
-    """8 bits per pixel BMP with a 256-colour palette, uncompressed."""
+    """The logo as a palette image of 256 colours."""
     size = (round(LOGO_W * zoom), round(LOGO_H * zoom))
     pixels = ordered_dither(draw_logo(zoom), size[0], 3.0)
-    return encoded(with_full_palette(reduced(pixels, size, 256)), "BMP")
+    return with_full_palette(reduced(pixels, size, 256))
+
+
+def logo_png(img):
+    """The palette image as an 8-bit PNG: a third of the BMP's size in the
+    Windows program file, decoded by the system's imaging component."""
+    return encoded(img, "PNG", optimize=True)
 
 
 # ---------------------------------------------------------------------------
@@ -998,10 +1005,14 @@ def check(files):
     def opened(name):
         return Image.open(io.BytesIO(files[name]))
 
-    for name, size in (("logo.bmp", (128, 280)), ("logo_150.bmp", (192, 420)), ("logo_200.bmp", (256, 560))):
-        img = opened(name)
-        assert (img.format, img.mode, img.size) == ("BMP", "P", size), name
-        assert len(img.getpalette()) == 768, name
+    img = opened("logo.bmp")
+    assert (img.format, img.mode, img.size) == ("BMP", "P", (128, 280))
+    assert len(img.getpalette()) == 768
+    for name, size in (("logo.png", (128, 280)), ("logo_150.png", (192, 420)), ("logo_200.png", (256, 560))):
+        png = opened(name)
+        assert (png.format, png.mode, png.size) == ("PNG", "P", size), name
+    # The compressed logo holds the very pixels of the bitmap.
+    assert list(opened("logo.png").convert("RGB").getdata()) == list(img.convert("RGB").getdata())
     for name, height in (("separator.bmp", 2), ("separator_150.bmp", 3), ("separator_200.bmp", 4)):
         img = opened(name)
         assert (img.format, img.mode, img.size) == ("BMP", "RGB", (1, height)), name
@@ -1025,10 +1036,12 @@ def check(files):
 
 
 def main():
+    logo = make_logo()
     files = {
-        "logo.bmp": make_logo(),
-        "logo_150.bmp": make_logo(1.5),
-        "logo_200.bmp": make_logo(2.0),
+        "logo.bmp": encoded(logo, "BMP"),
+        "logo.png": logo_png(logo),
+        "logo_150.png": logo_png(make_logo(1.5)),
+        "logo_200.png": logo_png(make_logo(2.0)),
         "page_icon.gif": make_page_icon(),
         "page_icon.ico": make_page_icon_ico(),
         "app_icon.ico": make_app_icon(),

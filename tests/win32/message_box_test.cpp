@@ -10,6 +10,7 @@
 
 namespace {
 
+using win32_testing::NoEvents;
 using win32_testing::WindowText;
 
 // What the timer saw of the box it answered.
@@ -43,14 +44,6 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR timer, DWORD) {
   seen.focusedButton = GetDlgCtrlID(GetFocus());
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(seen.focusedButton, BN_CLICKED), 0);
 }
-
-class NoEvents : public ui::WindowEvents {
- public:
-  void OnClick(ui::ControlId) override {}
-  void OnKeyPress(ui::ControlId, ui::KeyAscii&) override {}
-  void OnInsertText(ui::ControlId, std::u16string&) override {}
-  void OnCloseRequested() override {}
-};
 
 TEST(SystemMessageBox, TheSystemsBoxBearsTheTitleTheFlagsAndTheOpenPageAsOwner) {
   ThèmesXP::InitCommonControls();

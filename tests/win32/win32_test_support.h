@@ -42,6 +42,15 @@ class RecordingWin32Platform : public ui::win32::Win32Platform {
   int quits = 0;
 };
 
+// A page's events, all ignored: for tests of the window alone.
+class NoEvents : public ui::WindowEvents {
+ public:
+  void OnClick(ui::ControlId) override {}
+  void OnKeyPress(ui::ControlId, ui::KeyAscii&) override {}
+  void OnInsertText(ui::ControlId, std::u16string&) override {}
+  void OnCloseRequested() override {}
+};
+
 inline std::string WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));

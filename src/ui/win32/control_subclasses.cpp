@@ -1,35 +1,12 @@
-#include "ui/win32/page_controls.h"
+#include "ui/win32/control_subclasses.h"
 
+#include <commctrl.h>
 #include <imm.h>
 
-#include <memory>
+#include <stdexcept>
 
 namespace ui::win32 {
 namespace {
-
-constexpr const wchar_t* kHookProperty = L"ZantrelVelquistHook";
-
-struct Hook {
-  WNDPROC original = nullptr;
-  KeyFilter keyFilter;
-  InsertionFilter insertionFilter;
-  // Cleared by Unhook: a filter may close the window, and with it this
-  // control, while the control's procedure is still running.
-  bool attached = true;
-};
-
-// The hook of a control, shared so that it outlives an Unhook made by a
-// filter the procedure is running.
-std::shared_ptr<Hook> HookOf(HWND control) {
-  auto* hook = static_cast<std::shared_ptr<Hook>*>(GetPropW(control, kHookProperty));
-  return hook ? *hook : nullptr;
-}
-
-void Attach(HWND control, std::shared_ptr<Hook> hook, WNDPROC procedure) {
-  hook->original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
-  SetPropW(control, kHookProperty, new std::shared_ptr<Hook>(std::move(hook)));
-  SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
-}
 
 bool IsKeyDown(LPARAM message, WPARAM key) {
   const auto* msg = reinterpret_cast<const MSG*>(message);
@@ -50,18 +27,6 @@ std::u16string ClipboardText(HWND owner) {
   return text;
 }
 
-// Puts text that was not typed into the box, filtered as typed text is.
-// A single-line box takes such a text up to its first line break, so the
-// break is no Enter for the filter.
-void InsertFiltered(HWND edit, Hook& hook, std::u16string text) {
-  if (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) return;
-  text = text.substr(0, text.find_first_of(u"\r\n"));
-  if (text.empty()) return;
-  hook.insertionFilter(text);
-  if (!hook.attached || text.empty()) return;
-  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 // The text an input method has just committed.
 std::u16string ImeResult(HWND edit) {
   std::u16string text;
@@ -76,54 +41,86 @@ std::u16string ImeResult(HWND edit) {
   return text;
 }
 
-LRESULT CALLBACK FieldProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-  const std::shared_ptr<Hook> hook = HookOf(edit);
-  if (!hook) return DefWindowProcW(edit, message, wParam, lParam);
+}  // namespace
+
+ControlSubclass::ControlSubclass(HWND control) : control_(control) {
+  if (!SetWindowSubclass(control_, Procedure, 0, reinterpret_cast<DWORD_PTR>(this))) {
+    throw std::runtime_error("un contrôle de la fenêtre n'a pu être sous-classé");
+  }
+}
+
+// Given back its own procedure before it is destroyed; a call running when
+// this happens ends in the control's own procedure.
+ControlSubclass::~ControlSubclass() { RemoveWindowSubclass(control_, Procedure, 0); }
+
+LRESULT ControlSubclass::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefSubclassProc(control_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ControlSubclass::Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR self) {
+  if (!self) return DefSubclassProc(control, message, wParam, lParam);
+  return reinterpret_cast<ControlSubclass*>(self)->Handle(message, wParam, lParam);
+}
+
+FieldSubclass::FieldSubclass(HWND edit, ControlId field, FieldFilters& filters)
+    : ControlSubclass(edit), field_(field), filters_(filters) {
+  SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+}
+
+// A single-line box takes such a text up to its first line break, so the
+// break is no Enter for the filter.
+bool FieldSubclass::InsertFiltered(std::u16string text) {
+  if (GetWindowLongPtrW(control_, GWL_STYLE) & ES_READONLY) return true;
+  text = text.substr(0, text.find_first_of(u"\r\n"));
+  if (text.empty()) return true;
+  if (!filters_.FilterInsertion(field_, text)) return false;
+  if (!text.empty()) SendMessageW(control_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+  return true;
+}
+
+LRESULT FieldSubclass::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_GETDLGCODE: {
-      LRESULT code = CallWindowProcW(hook->original, edit, message, wParam, lParam);
+      LRESULT code = Default(message, wParam, lParam);
       if (IsKeyDown(lParam, VK_RETURN) || IsKeyDown(lParam, VK_ESCAPE)) code |= DLGC_WANTMESSAGE;
       return code;
     }
     case WM_CHAR:
     case WM_IME_CHAR: {
       auto code = static_cast<char16_t>(wParam);
-      hook->keyFilter(code);
-      if (!hook->attached || code == 0) return 0;
-      return CallWindowProcW(hook->original, edit, WM_CHAR, code, lParam);
+      if (!filters_.FilterKey(field_, code) || code == 0) return 0;
+      return Default(WM_CHAR, code, lParam);
     }
     case WM_PASTE:
-      InsertFiltered(edit, *hook, ClipboardText(edit));
+      InsertFiltered(ClipboardText(control_));
       return 0;
     case WM_IME_COMPOSITION:
       // The box would insert a committed text itself, past the filter: it
       // goes in filtered, and the box sees the rest of the message only.
       if (lParam & GCS_RESULTSTR) {
-        InsertFiltered(edit, *hook, ImeResult(edit));
-        if (!hook->attached) return 0;
+        if (!InsertFiltered(ImeResult(control_))) return 0;
         lParam &= ~(GCS_RESULTSTR | GCS_RESULTCLAUSE | GCS_RESULTREADSTR | GCS_RESULTREADCLAUSE);
         if (lParam == 0) return 0;
       }
-      return CallWindowProcW(hook->original, edit, message, wParam, lParam);
+      return Default(message, wParam, lParam);
     default:
-      return CallWindowProcW(hook->original, edit, message, wParam, lParam);
+      return Default(message, wParam, lParam);
   }
 }
 
-LRESULT CALLBACK ButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-  const std::shared_ptr<Hook> hook = HookOf(button);
-  if (!hook) return DefWindowProcW(button, message, wParam, lParam);
+LRESULT ButtonSubclass::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_GETDLGCODE: {
-      LRESULT code = CallWindowProcW(hook->original, button, message, wParam, lParam);
+      LRESULT code = Default(message, wParam, lParam);
       if (IsKeyDown(lParam, VK_RETURN)) code |= DLGC_WANTMESSAGE;
       return code;
     }
     case WM_KEYDOWN:
       if (wParam != VK_RETURN) break;
       // What a click does: the window hears of it.
-      SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                   reinterpret_cast<LPARAM>(button));
+      SendMessageW(GetParent(control_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control_), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(control_));
       return 0;
     case WM_CHAR:
       if (wParam == L'\r') return 0;  // the Enter just handled
@@ -131,28 +128,7 @@ LRESULT CALLBACK ButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARA
     default:
       break;
   }
-  return CallWindowProcW(hook->original, button, message, wParam, lParam);
-}
-
-}  // namespace
-
-void HookField(HWND edit, KeyFilter keyFilter, InsertionFilter insertionFilter) {
-  auto hook = std::make_shared<Hook>();
-  hook->keyFilter = std::move(keyFilter);
-  hook->insertionFilter = std::move(insertionFilter);
-  Attach(edit, std::move(hook), FieldProcedure);
-  // A text box takes text of any length.
-  SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
-}
-
-void HookButton(HWND button) { Attach(button, std::make_shared<Hook>(), ButtonProcedure); }
-
-void Unhook(HWND control) {
-  auto* hook = static_cast<std::shared_ptr<Hook>*>(RemovePropW(control, kHookProperty));
-  if (!hook) return;
-  SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>((*hook)->original));
-  (*hook)->attached = false;
-  delete hook;
+  return Default(message, wParam, lParam);
 }
 
 }  // namespace ui::win32

@@ -1,0 +1,60 @@
+// The controls of a page window, made from the page's layout with the
+// system's own controls, and placed at the window's DPI: positions and
+// sizes in twips scaled, the dialog font, the pictures drawn for the
+// nearest scale, the tooltips.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "ui/page_layout.h"
+#include "ui/win32/control_subclasses.h"
+
+namespace ui::win32 {
+
+class PageControls {
+ public:
+  // Creates every control of the layout in the window; the text fields run
+  // the page's filters. Placed by Place only.
+  PageControls(HWND window, const PageLayout& layout, FieldFilters& filters);
+  // Deleted after the window is destroyed.
+  ~PageControls();
+  PageControls(const PageControls&) = delete;
+  PageControls& operator=(const PageControls&) = delete;
+
+  // Sizes the window's client area, places the controls and gives them
+  // their font and pictures for this DPI.
+  void Place(UINT dpi);
+
+  HWND Control(ControlId control) const { return controls_.at(control); }
+  HWND ToolTips() const { return toolTips_; }
+  UINT Dpi() const { return dpi_; }
+  // Whether the control is a push button, whose clicks are the page's.
+  bool IsButton(ControlId control) const;
+
+  // The window identifier of a control.
+  static int Identifier(ControlId control);
+  // The window style of a page.
+  static constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+ private:
+  HWND Create(const ControlLayout& control, FieldFilters& filters);
+  void AddToolTip(HWND control, const std::string& text);
+  void PlacePictures();
+  void SizeWindow();
+
+  HWND window_;
+  const PageLayout& layout_;
+  HWND toolTips_ = nullptr;
+  std::map<ControlId, HWND> controls_;
+  std::vector<std::unique_ptr<ControlSubclass>> subclasses_;
+  UINT dpi_ = 96;
+  HFONT font_ = nullptr;
+  std::vector<HGDIOBJ> pictures_;
+  std::vector<HICON> icons_;
+};
+
+}  // namespace ui::win32

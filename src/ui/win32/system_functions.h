@@ -1,0 +1,23 @@
+// The system's functions that came after the oldest Windows the program
+// starts on, bound by name once: each is nullptr where the system lacks it,
+// and the caller falls back to the older way.
+#pragma once
+
+#include <windows.h>
+
+namespace ui::win32 {
+
+struct SystemFunctions {
+  // user32, Windows 10 1607: the per-DPI metrics.
+  UINT(WINAPI* getDpiForWindow)(HWND window) = nullptr;
+  BOOL(WINAPI* adjustWindowRectExForDpi)(RECT* rect, DWORD style, BOOL menu, DWORD extendedStyle,
+                                         UINT dpi) = nullptr;
+  int(WINAPI* getSystemMetricsForDpi)(int index, UINT dpi) = nullptr;
+  // comctl32: the common controls' initialisation.
+  void(WINAPI* initCommonControls)() = nullptr;
+};
+
+// The table, filled on first use.
+const SystemFunctions& System();
+
+}  // namespace ui::win32
