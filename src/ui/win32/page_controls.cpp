@@ -6,7 +6,6 @@
 
 #include "ui/win32/dialog_font.h"
 #include "ui/win32/dpi.h"
-#include "ui/win32/pictures.h"
 #include "ui/win32/utf16.h"
 
 namespace ui::win32 {
@@ -72,6 +71,9 @@ int PageControls::Identifier(ControlId control) { return kFirstIdentifier + stat
 
 PageControls::PageControls(HWND window, const PageLayout& layout, FieldFilters& filters)
     : window_(window), layout_(layout) {
+  for (const auto& control : layout_.controls) {
+    if (control.picture == Picture::Logo) logo_ = std::make_unique<PictureInAdvance>(Picture::Logo, WindowDpi(window_));
+  }
   toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
@@ -203,7 +205,8 @@ void PageControls::PlacePictures() {
       SendMessageW(child, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
       if (icon) icons_.push_back(icon);
     } else {
-      HBITMAP bitmap = LoadPictureBitmap(control.picture, dpi_);
+      HBITMAP bitmap = control.picture == Picture::Logo && logo_ ? logo_->Take(dpi_)
+                                                                  : LoadPictureBitmap(control.picture, dpi_);
       SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
       if (bitmap) pictures_.push_back(bitmap);
     }

@@ -12,13 +12,15 @@
 
 #include "ui/page_layout.h"
 #include "ui/win32/control_subclasses.h"
+#include "ui/win32/pictures.h"
 
 namespace ui::win32 {
 
 class PageControls {
  public:
   // Creates every control of the layout in the window; the text fields run
-  // the page's filters. Placed by Place only.
+  // the page's filters. Placed by Place only, for which the logo is loaded
+  // meanwhile at the window's present DPI.
   PageControls(HWND window, const PageLayout& layout, FieldFilters& filters);
   // Deleted after the window is destroyed.
   ~PageControls();
@@ -51,6 +53,7 @@ class PageControls {
   HWND toolTips_ = nullptr;
   std::map<ControlId, HWND> controls_;
   std::vector<std::unique_ptr<ControlSubclass>> subclasses_;
+  std::unique_ptr<PictureInAdvance> logo_;
   UINT dpi_ = 96;
   HFONT font_ = nullptr;
   std::vector<HGDIOBJ> pictures_;

@@ -1,5 +1,7 @@
 #include "ui/win32/pictures.h"
 
+#include <utility>
+
 #include "ui/win32/png_bitmap.h"
 #include "ui/win32/resource_ids.h"
 
@@ -49,6 +51,35 @@ HBITMAP LoadPictureBitmap(Picture picture, UINT dpi) {
   if (HBITMAP bitmap = LoadPicture(picture, id)) return bitmap;
   // A program built without the larger drawings shows the standard one.
   return LoadPicture(picture, ResourceId(picture, 100));
+}
+
+PictureInAdvance::PictureInAdvance(Picture picture, UINT dpi) : picture_(picture), dpi_(dpi) {
+  thread_ = CreateThread(nullptr, 0, &PictureInAdvance::Load, this, 0, nullptr);
+}
+
+PictureInAdvance::~PictureInAdvance() {
+  Join();
+  if (bitmap_) DeleteObject(bitmap_);
+}
+
+DWORD WINAPI PictureInAdvance::Load(void* self) {
+  auto* advance = static_cast<PictureInAdvance*>(self);
+  advance->bitmap_ = LoadPictureBitmap(advance->picture_, advance->dpi_);
+  return 0;
+}
+
+void PictureInAdvance::Join() {
+  if (!thread_) return;
+  WaitForSingleObject(thread_, INFINITE);
+  CloseHandle(thread_);
+  thread_ = nullptr;
+}
+
+HBITMAP PictureInAdvance::Take(UINT dpi) {
+  Join();
+  HBITMAP bitmap = nullptr;
+  if (dpi == dpi_) std::swap(bitmap, bitmap_);
+  return bitmap ? bitmap : LoadPictureBitmap(picture_, dpi);
 }
 
 HICON LoadPageIcon(int size) { return LoadIconResource(ZVC_ICON_PAGE, size); }
