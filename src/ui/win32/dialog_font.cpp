@@ -12,9 +12,11 @@ constexpr int kDialogPoints = 8;
 // The narrow face Wine finds on the Linux system beneath it (fonts-liberation):
 // its captions take the width MS Sans Serif gives them.
 constexpr const wchar_t* kNarrowFace = L"Liberation Sans Narrow";
-// A substitute face is drawn by some renderers (Wine on X11) up to a tenth
-// wider than the system measures it: its captions must fit in a tenth less.
-constexpr int kSubstituteWidthPercent = 90;
+// A substitute face is drawn by some renderers (Wine on X11) wider than the
+// system measures it, and a caption measured to fit to the pixel loses its
+// last word: its captions must fit in a twentieth less. (Liberation Sans
+// Narrow takes at most 91 % of each box.)
+constexpr int kSubstituteWidthPercent = 95;
 // In half points: below 7.5 points a capital's accent is lost ("É" drawn as
 // "E" at 7 points and 96 dpi).
 constexpr int kSmallestHalfPoints = 15;
