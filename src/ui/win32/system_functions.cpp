@@ -26,4 +26,13 @@ const SystemFunctions& System() {
   return functions;
 }
 
+const Shell32Functions& Shell32() {
+  static const Shell32Functions functions = [] {
+    Shell32Functions bound;
+    Bind(bound.commandLineToArgvW, LoadLibraryW(L"shell32.dll"), "CommandLineToArgvW");
+    return bound;
+  }();
+  return functions;
+}
+
 }  // namespace ui::win32

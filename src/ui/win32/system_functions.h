@@ -20,4 +20,12 @@ struct SystemFunctions {
 // The table, filled on first use.
 const SystemFunctions& System();
 
+// shell32, a large library that costs the start of a program under Wine:
+// loaded on first use only, as the program splits its command line with it
+// only when there is one.
+struct Shell32Functions {
+  LPWSTR*(WINAPI* commandLineToArgvW)(LPCWSTR commandLine, int* count) = nullptr;
+};
+const Shell32Functions& Shell32();
+
 }  // namespace ui::win32
