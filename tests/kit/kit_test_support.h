@@ -95,6 +95,11 @@ bool IsHidden(const std::string& path);
 // ordinary file.
 extern const char* const kNullDevice;
 
+// The C1 controls to which the system's own Windows-1252 table gives a
+// byte: none in the Linux edition's table, 0x81, 0x8D, 0x8F, 0x90 and 0x9D
+// in Windows' own.
+extern const std::set<char32_t> kControlsWithAByte;
+
 // Every byte value in turn, then lone CR and LF bytes, up to `size` bytes.
 inline std::string PatternBytes(std::size_t size) {
   std::string bytes(size, '\0');

@@ -6,4 +6,6 @@ bool IsHidden(const std::string& path) { return Utf8Of(PathOf(path).filename()).
 
 const char* const kNullDevice = "/dev/null";
 
+const std::set<char32_t> kControlsWithAByte = {};
+
 }  // namespace kit_test

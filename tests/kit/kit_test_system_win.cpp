@@ -11,4 +11,6 @@ bool IsHidden(const std::string& path) {
 
 const char* const kNullDevice = "NUL";
 
+const std::set<char32_t> kControlsWithAByte = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
+
 }  // namespace kit_test
