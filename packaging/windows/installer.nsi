@@ -45,10 +45,13 @@ AllowSkipFiles off
 !define MUI_ICON "${ZVC_ICON}"
 !define MUI_UNICON "${ZVC_ICON}"
 !define MUI_ABORTWARNING
+; The French titles of the welcome and last pages take three lines.
+!define MUI_WELCOMEPAGE_TITLE_3LINES
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_TITLE_3LINES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${PROGRAM_FILE}"
 !define MUI_FINISHPAGE_RUN_TEXT "Lancer ${PRODUCT}"
 !insertmacro MUI_PAGE_FINISH
@@ -57,6 +60,7 @@ AllowSkipFiles off
 Var KeptKitsNote
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+!define MUI_FINISHPAGE_TITLE_3LINES
 !define MUI_FINISHPAGE_TEXT "$KeptKitsNote"
 !insertmacro MUI_UNPAGE_FINISH
 
