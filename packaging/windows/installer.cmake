@@ -18,17 +18,13 @@ set(ZVC_INSTALLER_TREE ${CMAKE_BINARY_DIR}/installer-tree)
 set(ZVC_INSTALLER_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/installer.nsi)
 # Stripping a Windows program writes the time into its header; with
 # SOURCE_DATE_EPOCH binutils writes that instead, so that the program in the
-# installer is the same on every build (the epoch unless one is given).
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-  set(ZVC_INSTALLER_EPOCH $ENV{SOURCE_DATE_EPOCH})
-else()
-  set(ZVC_INSTALLER_EPOCH 0)
-endif()
+# installer is the same on every build: the one of the build's environment,
+# else 0.
+set(ZVC_WITH_SOURCE_DATE_EPOCH sh -c "SOURCE_DATE_EPOCH=\${SOURCE_DATE_EPOCH:-0} exec \"\$@\"" sh)
 
 add_custom_target(windows_installer
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${ZVC_INSTALLER_TREE}
-  COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${ZVC_INSTALLER_EPOCH}
-          ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${ZVC_INSTALLER_TREE} --strip
+  COMMAND ${ZVC_WITH_SOURCE_DATE_EPOCH} ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${ZVC_INSTALLER_TREE} --strip
   COMMAND ${ZVC_MAKENSIS} -V2 -WX -INPUTCHARSET UTF8
           -DZVC_TREE=${ZVC_INSTALLER_TREE}
           -DZVC_VERSION=${ZVC_VERSION_TEXT}
