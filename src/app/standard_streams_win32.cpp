@@ -1,6 +1,6 @@
 #include "app/standard_streams_win32.h"
 
-#include "kit/utf16.h"
+#include "text/wide.h"
 
 namespace app {
 namespace {
@@ -47,7 +47,7 @@ int HandleStreamBuffer::sync() {
   if (console_) {
     // Text that is not UTF-8 cannot come from the program; it is written
     // as bytes rather than lost.
-    if (auto wide = kit::Utf8ToWide(pending_)) {
+    if (auto wide = text::Utf8ToWide(pending_)) {
       ok = WriteConsoleW(handle_, wide->data(), static_cast<DWORD>(wide->size()), &written, nullptr);
     } else {
       ok = WriteFile(handle_, pending_.data(), static_cast<DWORD>(pending_.size()), &written, nullptr);

@@ -8,8 +8,8 @@
 #include "generation/kit_generation.h"
 #include "generation/messages.h"
 #include "generation/redistributable_files.h"
-#include "kit/executable_directory.h"
 #include "kit/kit_layout.h"
+#include "kit/system_failure.h"
 
 namespace cli {
 namespace {
@@ -32,9 +32,9 @@ std::string Lines(std::string message) {
 class ReplaceOption : public generation::ReplaceQuestion {
  public:
   ReplaceOption(bool replace, std::ostream& err) : replace_(replace), err_(err) {}
-  bool ReplaceKit(const std::string& programName) override {
+  bool ReplaceKit(const generation::Entries& entries) override {
     if (!replace_) {
-      err_ << "Un système de mise à jour automatique pour \"" << programName
+      err_ << "Un système de mise à jour automatique pour \"" << entries.name
            << "\" existe déjà : il est conservé. Ajoutez --replace pour le remplacer.\n";
     }
     return replace_;
@@ -53,7 +53,7 @@ int ReportMissingRedistributable(const std::string& reason, std::ostream& err) {
 int BuildKit(const CommandLine& line, const std::string& installRoot, const std::string& firstLanguage,
              std::ostream& out, std::ostream& err) {
   // The wizard tests the program files as its page opens, before any entry.
-  if (auto reason = generation::MissingProgramFile(installRoot)) return ReportMissingRedistributable(*reason, err);
+  if (auto reason = kit::ValueOrThrow(generation::MissingProgramFile(installRoot))) return ReportMissingRedistributable(*reason, err);
 
   const generation::KitRequest request{.installRoot = installRoot,
                                        .destination = kit::DefaultDestination(installRoot),
@@ -79,7 +79,7 @@ int BuildKit(const CommandLine& line, const std::string& installRoot, const std:
 
 int Run(const CommandLine& line, const std::string& executableDirectory, std::ostream& out, std::ostream& err) {
   const std::string installRoot = kit::InstallRootFrom(executableDirectory);
-  const std::vector<std::string> languages = generation::LanguageEntries(installRoot);
+  const std::vector<std::string> languages = kit::ValueOrThrow(generation::LanguageEntries(installRoot));
   if (languages.empty()) return ReportMissingRedistributable(messages::kNoLanguageFile, err);
   if (line.action == Action::ListLanguages) {
     for (const auto& language : languages) out << language << '\n';
@@ -106,7 +106,7 @@ int RunParsed(const std::vector<std::string>& arguments, std::ostream& out, std:
     return kWritten;
   }
   try {
-    return Run(line, executableDirectory ? *executableDirectory : kit::ExecutableDirectory(), out, err);
+    return Run(line, executableDirectory ? *executableDirectory : kit::ValueOrThrow(kit::RealSystem().ExecutableDirectory()), out, err);
   } catch (const std::exception& error) {
     // Reading the install tree failed in a way no message of the wizard
     // names (access denied, a name too long): the system's own words.

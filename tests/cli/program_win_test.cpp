@@ -11,7 +11,7 @@
 
 #include "built_program_win.h"
 #include "install_tree.h"
-#include "kit/utf16.h"
+#include "text/wide.h"
 
 namespace {
 
@@ -32,11 +32,11 @@ class ProgramTree : public testing_support::InstallTree {
 
   // Runs the copy with the arguments, its outputs in files, and waits.
   ProgramRun Run(const std::vector<std::string>& arguments) const {
-    std::wstring commandLine = L"\"" + *kit::Utf8ToWide(Root()) + L"\\Zantrel Velquist Creator.exe\"";
-    for (const auto& argument : arguments) commandLine += L" \"" + *kit::Utf8ToWide(argument) + L"\"";
+    std::wstring commandLine = L"\"" + *text::Utf8ToWide(Root()) + L"\\Zantrel Velquist Creator.exe\"";
+    for (const auto& argument : arguments) commandLine += L" \"" + *text::Utf8ToWide(argument) + L"\"";
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     auto output = [&](const char* suffix) {
-      return CreateFileW(kit::Utf8ToWide(Root() + suffix)->c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+      return CreateFileW(text::Utf8ToWide(Root() + suffix)->c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
                          CREATE_ALWAYS, 0, nullptr);
     };
     STARTUPINFOW startup{};
@@ -51,8 +51,8 @@ class ProgramTree : public testing_support::InstallTree {
     ProgramRun run{};
     GetExitCodeProcess(process.hProcess, &run.exitCode);
     for (HANDLE handle : {process.hProcess, process.hThread, startup.hStdOutput, startup.hStdError}) CloseHandle(handle);
-    run.out = testing_support::ReadFileBytes(fs::path(*kit::Utf8ToWide(Root() + ".out")));
-    run.err = testing_support::ReadFileBytes(fs::path(*kit::Utf8ToWide(Root() + ".err")));
+    run.out = testing_support::ReadFileBytes(fs::path(*text::Utf8ToWide(Root() + ".out")));
+    run.err = testing_support::ReadFileBytes(fs::path(*text::Utf8ToWide(Root() + ".err")));
     return run;
   }
 };

@@ -1,6 +1,6 @@
 // File and directory tests, directory creation and the language listing,
 // on real directories.
-#include "kit/file_tests.h"
+#include "kit/system.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <set>
 
 #include "kit_test_support.h"
+#include "system_facts.h"
 
 namespace {
 
@@ -21,30 +22,30 @@ const std::string kTooLongName(300, 'n');
 TEST(FileTest, OrdinaryFileExists) {
   ScratchDirectory dir;
   WriteBytes(dir / "Zantrel Velquist.exe", "MZ");
-  EXPECT_TRUE(kit::FileExists(dir / "Zantrel Velquist.exe"));
+  EXPECT_TRUE(kit_test::FileExists(dir / "Zantrel Velquist.exe"));
 }
 
 TEST(FileTest, EmptyFileExists) {
   ScratchDirectory dir;
   WriteBytes(dir / "empty", "");
-  EXPECT_TRUE(kit::FileExists(dir / "empty"));
+  EXPECT_TRUE(kit_test::FileExists(dir / "empty"));
 }
 
 TEST(FileTest, MissingFileOrDirectoryOnTheWayGivesFalse) {
   ScratchDirectory dir;
   WriteBytes(dir / "file", "x");
-  EXPECT_FALSE(kit::FileExists(dir / "missing"));
-  EXPECT_FALSE(kit::FileExists(dir / "missing/file"));
-  EXPECT_FALSE(kit::FileExists(dir / "file/below"));  // a file where a directory should be
-  EXPECT_FALSE(kit::FileExists(dir / "file/"));
-  EXPECT_FALSE(kit::FileExists(""));
+  EXPECT_FALSE(kit_test::FileExists(dir / "missing"));
+  EXPECT_FALSE(kit_test::FileExists(dir / "missing/file"));
+  EXPECT_FALSE(kit_test::FileExists(dir / "file/below"));  // a file where a directory should be
+  EXPECT_FALSE(kit_test::FileExists(dir / "file/"));
+  EXPECT_FALSE(kit_test::FileExists(""));
 }
 
 TEST(FileTest, DirectoryIsNoFile) {
   ScratchDirectory dir;
   fs::create_directory(dir / "x.lng");
-  EXPECT_FALSE(kit::FileExists(dir / "x.lng"));
-  EXPECT_FALSE(kit::FileExists(dir.path().string()));
+  EXPECT_FALSE(kit_test::FileExists(dir / "x.lng"));
+  EXPECT_FALSE(kit_test::FileExists(dir.path().string()));
 }
 
 // A path that the system cannot form names no file, as a language typed
@@ -52,42 +53,42 @@ TEST(FileTest, DirectoryIsNoFile) {
 TEST(FileTest, PathThatCannotBeFormedGivesFalse) {
   ScratchDirectory dir;
   WriteBytes(dir / "file", "x");
-  EXPECT_FALSE(kit::FileExists(dir / kTooLongName));
-  EXPECT_FALSE(kit::FileExists(dir / (std::string(252, 'n') + ".lng")));
-  EXPECT_FALSE(kit::FileExists(dir / (kTooLongName + "/file")));
-  EXPECT_FALSE(kit::FileExists(dir.WithSeparator() + std::string(5000, 'n')));
-  EXPECT_FALSE(kit::FileExists(dir.WithSeparator() + std::string("file\0.lng", 9)));
+  EXPECT_FALSE(kit_test::FileExists(dir / kTooLongName));
+  EXPECT_FALSE(kit_test::FileExists(dir / (std::string(252, 'n') + ".lng")));
+  EXPECT_FALSE(kit_test::FileExists(dir / (kTooLongName + "/file")));
+  EXPECT_FALSE(kit_test::FileExists(dir.WithSeparator() + std::string(5000, 'n')));
+  EXPECT_FALSE(kit_test::FileExists(dir.WithSeparator() + std::string("file\0.lng", 9)));
 }
 
 TEST(DirectoryTest, TrailingSeparatorDoesNotMatter) {
   ScratchDirectory dir;
   fs::create_directory(dir / "Output");
-  EXPECT_TRUE(kit::DirectoryExists(dir / "Output"));
-  EXPECT_TRUE(kit::DirectoryExists(dir / "Output/"));
+  EXPECT_TRUE(kit_test::DirectoryExists(dir / "Output"));
+  EXPECT_TRUE(kit_test::DirectoryExists(dir / "Output/"));
 }
 
 TEST(DirectoryTest, FileOrMissingPathIsNoDirectory) {
   ScratchDirectory dir;
   WriteBytes(dir / "file", "x");
-  EXPECT_FALSE(kit::DirectoryExists(dir / "file"));
-  EXPECT_FALSE(kit::DirectoryExists(dir / "file/"));
-  EXPECT_FALSE(kit::DirectoryExists(dir / "missing/"));
-  EXPECT_FALSE(kit::DirectoryExists(dir / "missing/below/"));
-  EXPECT_FALSE(kit::DirectoryExists(""));
+  EXPECT_FALSE(kit_test::DirectoryExists(dir / "file"));
+  EXPECT_FALSE(kit_test::DirectoryExists(dir / "file/"));
+  EXPECT_FALSE(kit_test::DirectoryExists(dir / "missing/"));
+  EXPECT_FALSE(kit_test::DirectoryExists(dir / "missing/below/"));
+  EXPECT_FALSE(kit_test::DirectoryExists(""));
 }
 
 TEST(DirectoryTest, PathThatCannotBeFormedGivesFalse) {
   ScratchDirectory dir;
   fs::create_directory(dir / "d");
-  EXPECT_FALSE(kit::DirectoryExists(dir / (kTooLongName + "/")));
-  EXPECT_FALSE(kit::DirectoryExists(dir.WithSeparator() + std::string("d\0", 2)));
+  EXPECT_FALSE(kit_test::DirectoryExists(dir / (kTooLongName + "/")));
+  EXPECT_FALSE(kit_test::DirectoryExists(dir.WithSeparator() + std::string("d\0", 2)));
 }
 
 TEST(DirectoryCreation, CreatesOneLevel) {
   ScratchDirectory dir;
-  kit::CreateDirectoryLevel(dir / "Output/");
+  kit_test::CreateDirectoryLevel(dir / "Output/");
   EXPECT_TRUE(fs::is_directory(dir / "Output"));
-  kit::CreateDirectoryLevel(dir / "Output/Mon Programme");
+  kit_test::CreateDirectoryLevel(dir / "Output/Mon Programme");
   EXPECT_TRUE(fs::is_directory(dir / "Output/Mon Programme"));
 }
 
@@ -95,41 +96,60 @@ TEST(DirectoryCreation, ExistingDirectoryIsLeftAsItIs) {
   ScratchDirectory dir;
   fs::create_directory(dir / "Output");
   WriteBytes(dir / "Output/kept", "x");
-  EXPECT_NO_THROW(kit::CreateDirectoryLevel(dir / "Output"));
+  EXPECT_NO_THROW(kit_test::CreateDirectoryLevel(dir / "Output"));
   EXPECT_EQ(kit_test::ReadBytes(dir / "Output/kept"), "x");
 }
 
-TEST(DirectoryCreation, MissingParentThrows) {
+// A folder that cannot be made is a failure that carries the system's error
+// and the folder's path.
+void ExpectCreationFails(const std::string& path) {
+  const kit::Status made = kit::RealSystem().CreateDirectoryLevel(path);
+  ASSERT_FALSE(made) << path;
+  EXPECT_TRUE(made.error().code) << path;
+  EXPECT_EQ(made.error().path, path);
+}
+
+TEST(DirectoryCreation, MissingParentFails) {
   ScratchDirectory dir;
-  EXPECT_THROW(kit::CreateDirectoryLevel(dir / "a/b"), fs::filesystem_error);
+  ExpectCreationFails(dir / "a/b");
   EXPECT_FALSE(fs::exists(dir / "a"));
 }
 
-TEST(DirectoryCreation, FileInItsPlaceThrows) {
+TEST(DirectoryCreation, FileInItsPlaceFails) {
   ScratchDirectory dir;
   WriteBytes(dir / "Output", "file");
-  EXPECT_THROW(kit::CreateDirectoryLevel(dir / "Output"), fs::filesystem_error);
+  ExpectCreationFails(dir / "Output");
   EXPECT_EQ(kit_test::ReadBytes(dir / "Output"), "file");
 }
 
-TEST(DirectoryCreation, InvalidNameThrows) {
+TEST(DirectoryCreation, InvalidNameFails) {
   ScratchDirectory dir;
-  EXPECT_THROW(kit::CreateDirectoryLevel(dir / kTooLongName), fs::filesystem_error);
+  ExpectCreationFails(dir / kTooLongName);
+}
+
+// Names compare as the file system compares them: with regard to case on
+// Linux, without on Windows.
+TEST(FileTest, NamesCompareAsTheFileSystemDoes) {
+  ScratchDirectory dir;
+  WriteBytes(dir / "Français.lng", "x");
+  EXPECT_TRUE(kit_test::FileExists(dir / "Français.lng"));
+  for (const std::string other : {"français.lng", "Français.LNG", "FRANÇAIS.LNG"})
+    EXPECT_EQ(kit_test::FileExists(dir / other), testing_support::kNamesCompareWithoutCase) << other;
 }
 
 TEST(LanguageListing, EveryListedNamePassesTheFileTest) {
   ScratchDirectory dir;
   for (const std::string name : {"a.lng", "B.lng", ".c.lng", "d.LNG", "e.lng"}) WriteBytes(dir / name, name);
   fs::create_directory(dir / "f.lng");
-  for (const std::string& name : kit::ListFilesWithExtension(dir.WithSeparator(), ".lng"))
-    EXPECT_TRUE(kit::FileExists(dir.WithSeparator() + name)) << name;
+  for (const std::string& name : kit_test::ListFilesWithExtension(dir.WithSeparator(), ".lng"))
+    EXPECT_TRUE(kit_test::FileExists(dir.WithSeparator() + name)) << name;
 }
 
 TEST(LanguageListing, MissingDirectoryGivesAnEmptyList) {
   ScratchDirectory dir;
-  EXPECT_TRUE(kit::ListFilesWithExtension(dir / "Language Files/", ".lng").empty());
+  EXPECT_TRUE(kit_test::ListFilesWithExtension(dir / "Language Files/", ".lng").empty());
   WriteBytes(dir / "file", "x");
-  EXPECT_TRUE(kit::ListFilesWithExtension(dir / "file/", ".lng").empty());
+  EXPECT_TRUE(kit_test::ListFilesWithExtension(dir / "file/", ".lng").empty());
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 
 namespace {
 
-using win32_testing::NoEvents;
+using testing_support::NoEvents;
 using win32_testing::WindowText;
 
 // What the timer saw of the box it answered.

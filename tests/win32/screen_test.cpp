@@ -13,7 +13,7 @@
 
 namespace {
 
-using win32_testing::NoEvents;
+using testing_support::NoEvents;
 
 class ScreenTest : public ::testing::Test {
  protected:

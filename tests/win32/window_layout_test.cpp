@@ -15,8 +15,8 @@ namespace {
 using ui::ControlKind;
 using ui::TwipsToPixels;
 using ui::win32::Win32Window;
+using testing_support::NoEvents;
 using win32_testing::ClientRect;
-using win32_testing::NoEvents;
 using win32_testing::WindowText;
 
 std::string ClassOf(HWND window) {
