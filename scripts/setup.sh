@@ -13,6 +13,7 @@ zvc_packages=(
   python3-pil               # the picture script's palettes and file formats
   qt6-translations-l10n     # Qt's own French texts (context menus)
   desktop-file-utils xdg-utils  # checking and registering the desktop entry
+  help2man man-db            # the manual page, made from --help and checked with man
 )
 if [ "${zvc_windows:-0}" = 1 ]; then
   zvc_packages+=(
