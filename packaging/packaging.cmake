@@ -56,12 +56,11 @@ if(NOT WIN32)
   include(CPack)
 else()
   # The guide for the user in Windows' own text form: CR LF line ends, and
-  # UTF-8 marked as such so that every Notepad shows its accents.
-  configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/LISEZMOI.txt ${PROJECT_BINARY_DIR}/packaging/LISEZMOI.crlf.txt
-                 @ONLY NEWLINE_STYLE CRLF)
-  file(READ ${PROJECT_BINARY_DIR}/packaging/LISEZMOI.crlf.txt ZVC_LISEZMOI)
+  # UTF-8 marked as such (the mark stands first in the text) so that every
+  # Notepad shows its accents.
   string(ASCII 239 187 191 ZVC_UTF8_MARK)
-  file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/packaging/LISEZMOI.txt CONTENT "${ZVC_UTF8_MARK}${ZVC_LISEZMOI}" @ONLY)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/LISEZMOI.txt ${PROJECT_BINARY_DIR}/packaging/LISEZMOI.txt
+                 @ONLY NEWLINE_STYLE CRLF)
   install(FILES ${PROJECT_BINARY_DIR}/packaging/LISEZMOI.txt DESTINATION .)
 
   # The Windows edition: "Zantrel Velquist Creator.exe" beside

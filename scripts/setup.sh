@@ -1,7 +1,7 @@
 # Installs the Debian packages the project needs that are not installed yet.
 # Sourced by run.sh and test.sh; test.sh sets zvc_windows=1 first, for the
 # Windows edition's cross-compiler and Wine (about 1.2 GB that run.sh does
-# not need).
+# not need), and a script may list more in zvc_extra_packages.
 
 zvc_packages=(
   cmake g++ make            # the build
@@ -23,6 +23,9 @@ if [ "${zvc_windows:-0}" = 1 ]; then
     locales                     # a Central European locale for Wine in those tests
   )
 fi
+
+# What a script needs beyond these, set by it before sourcing this file.
+zvc_packages+=(${zvc_extra_packages[@]+"${zvc_extra_packages[@]}"})
 
 zvc_missing=()
 for package in "${zvc_packages[@]}"; do
