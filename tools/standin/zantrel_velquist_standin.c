@@ -15,7 +15,7 @@ static const wchar_t kMessage[] =
     L"\r\n"
     L"Avant de distribuer un système de mise à jour automatique, placez les fichiers "
     L"du vrai logiciel de mise à jour dans le répertoire \"Redistributable\" de "
-    L"Zantrel Velquist Creator, puis créez-le à nouveau.";
+    L"Zantrel Velquist Creator, puis créez à nouveau le système de mise à jour automatique.";
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, int show) {
   (void)instance;
