@@ -54,7 +54,7 @@ else()
   set(CPACK_PACKAGE_VERSION ${ZVC_VERSION_TEXT})
   set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-windows-x64")
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
-  # The program file goes out stripped.
-  set(CPACK_STRIP_FILES ON)
+  # The program file is stripped by the linker in a release build
+  # (cmake/reproducible-release.cmake), not here: a strip writes a time stamp.
   include(CPack)
 endif()
