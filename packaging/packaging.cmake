@@ -4,6 +4,10 @@
 #   cpack (in <build>)                          makes the same tree as a .tar.gz,
 #                                               or as a .zip for the Windows edition
 #
+# A release's packages are made by scripts/release.sh from the installed tree,
+# with the names given here (CPACK_PACKAGE_FILE_NAME), and archived there
+# with a fixed order, owners, modes and dates, which cpack does not give.
+#
 # The program writes its kits in Output/ beside itself, so the tree must stay
 # writable by its user: it is a folder to unpack anywhere, not a system package.
 
