@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes a release from this clone: the Linux tarball and the Windows ZIP,
-# built in Release without the tests, in dist/ beside dist/SHA256SUMS.
+# Makes a release from this clone: the Linux tarball, the Windows ZIP and the
+# Windows installer, built in Release without the tests, in dist/ beside
+# dist/SHA256SUMS.
 #   scripts/release.sh
 # Two clones of the same commit give the same bytes in dist/, whatever their
 # folders, users, umasks and times (scripts/check-reproducible.sh compares
@@ -90,11 +91,16 @@ sign_windows_programs() { # FILE...
 
 # ---------------------------------------------------------------------------
 # THE WINDOWS PACKAGES. Each is made from the one staged and signed tree
-# $stage/NAME. A new Windows package (the per-user installer) joins here:
-# make it from that tree into $dist, then pass it to sign_windows_programs if
-# it is itself a program. SHA256SUMS lists every file in $dist.
+# $stage/NAME: the ZIP, and the per-user installer (NSIS), itself a program
+# and so signed too. SHA256SUMS lists every file in $dist.
 windows_packages() { # NAME
   pack_zip "$1"
+  local windows=$build/windows installer
+  cmake -S . -B "$windows" -DZVC_INSTALLER_FROM="$PWD/$stage/$1" >/dev/null
+  cmake --build "$windows" --target windows_installer
+  installer=$(find "$windows" -maxdepth 1 -name '*-setup.exe' -printf '%f\n')
+  cp "$windows/$installer" "$dist/$installer"
+  sign_windows_programs "$dist/$installer"
 }
 # ---------------------------------------------------------------------------
 
