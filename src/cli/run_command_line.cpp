@@ -1,9 +1,11 @@
 #include "cli/run_command_line.h"
 
-#include <exception>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "cli/command_line.h"
+#include "cli/terminal_text.h"
 #include "cli/usage.h"
 #include "generation/kit_generation.h"
 #include "generation/messages.h"
@@ -27,33 +29,67 @@ std::string Lines(std::string message) {
   return message + '\n';
 }
 
+// The two outputs of one run. The first failed write of each is kept and
+// nothing more is written there; the run's exit code then becomes a
+// failure. Messages are made safe for a terminal, since they may repeat
+// what the user gave.
+class Outputs {
+ public:
+  Outputs(TextOutput& out, TextOutput& err) : out_(out), err_(err) {}
+
+  void Out(std::string_view text) {
+    if (outError_ == 0) outError_ = out_.Write(text);
+  }
+
+  void Err(std::string_view text) {
+    if (errError_ == 0) errError_ = err_.Write(TerminalSafe(text));
+  }
+
+  // The exit code of a run that would end with exitCode if every write had
+  // been made.
+  int Finish(int exitCode) {
+    if (outError_ != 0) {
+      Err("Zantrel Velquist Creator : la sortie standard ne peut pas être écrite (" +
+          messages::SystemErrorCause(outError_) + ").\n");
+      return kFailure;
+    }
+    return errError_ != 0 ? kFailure : exitCode;
+  }
+
+ private:
+  TextOutput& out_;
+  TextOutput& err_;
+  int outError_ = 0;
+  int errError_ = 0;
+};
+
 // Without --replace an existing kit is kept, and the user is told how to
 // replace it: the wizard's question cannot be asked here.
 class ReplaceOption : public generation::ReplaceQuestion {
  public:
-  ReplaceOption(bool replace, std::ostream& err) : replace_(replace), err_(err) {}
+  ReplaceOption(bool replace, Outputs& outputs) : replace_(replace), outputs_(outputs) {}
   bool ReplaceKit(const std::string& programName) override {
     if (!replace_) {
-      err_ << "Un système de mise à jour automatique pour \"" << programName
-           << "\" existe déjà : il est conservé. Ajoutez --replace pour le remplacer.\n";
+      outputs_.Err("Un système de mise à jour automatique pour \"" + programName +
+                   "\" existe déjà : il est conservé. Ajoutez --replace pour le remplacer.\n");
     }
     return replace_;
   }
 
  private:
   bool replace_;
-  std::ostream& err_;
+  Outputs& outputs_;
 };
 
-int ReportMissingRedistributable(const std::string& reason, std::ostream& err) {
-  err << Lines(messages::MissingRedistributable(reason));
+int ReportMissingRedistributable(const std::string& reason, Outputs& outputs) {
+  outputs.Err(Lines(messages::MissingRedistributable(reason)));
   return kRefused;
 }
 
 int BuildKit(const CommandLine& line, const std::string& installRoot, const std::string& firstLanguage,
-             std::ostream& out, std::ostream& err) {
+             Outputs& outputs) {
   // The wizard tests the program files as its page opens, before any entry.
-  if (auto reason = generation::MissingProgramFile(installRoot)) return ReportMissingRedistributable(*reason, err);
+  if (auto reason = generation::MissingProgramFile(installRoot)) return ReportMissingRedistributable(*reason, outputs);
 
   const generation::KitRequest request{.installRoot = installRoot,
                                        .destination = kit::DefaultDestination(installRoot),
@@ -61,69 +97,84 @@ int BuildKit(const CommandLine& line, const std::string& installRoot, const std:
                                        .version = line.version,
                                        .address = line.address,
                                        .language = line.language.value_or(firstLanguage)};
-  ReplaceOption question(line.replace, err);
+  ReplaceOption question(line.replace, outputs);
   const generation::Outcome outcome = generation::GenerateKit(request, question);
   switch (outcome.kind) {
     case Kind::Refused:
     case Kind::LanguageMissing:
-    case Kind::RedistributableMissing: err << Lines(outcome.message); return kRefused;
+    case Kind::RedistributableMissing: outputs.Err(Lines(outcome.message)); return kRefused;
     case Kind::Declined: return kRefused;
-    case Kind::Failed: err << Lines(outcome.message); return kFailure;
+    case Kind::Failed: outputs.Err(Lines(outcome.message)); return kFailure;
     case Kind::Written: break;
   }
   std::string folder = outcome.kitDirectory;
   folder.resize(folder.size() - kit::kSeparator.size());
-  out << folder << '\n';
+  outputs.Out(folder + '\n');
   return kWritten;
 }
 
-int Run(const CommandLine& line, const std::string& executableDirectory, std::ostream& out, std::ostream& err) {
+int Run(const CommandLine& line, const std::string& executableDirectory, Outputs& outputs) {
   const std::string installRoot = kit::InstallRootFrom(executableDirectory);
   const std::vector<std::string> languages = generation::LanguageEntries(installRoot);
-  if (languages.empty()) return ReportMissingRedistributable(messages::kNoLanguageFile, err);
+  if (languages.empty()) return ReportMissingRedistributable(messages::kNoLanguageFile, outputs);
   if (line.action == Action::ListLanguages) {
-    for (const auto& language : languages) out << language << '\n';
+    for (const auto& language : languages) outputs.Out(language + '\n');
     return kWritten;
   }
-  return BuildKit(line, installRoot, languages.front(), out, err);
+  return BuildKit(line, installRoot, languages.front(), outputs);
 }
 
 // The directory is looked up only for a command that needs the install tree.
-int RunParsed(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+int RunParsed(const std::vector<std::string>& arguments, Outputs& outputs,
               const std::optional<std::string>& executableDirectory) {
   const ParsedCommandLine parsed = ParseCommandLine(arguments);
   if (!parsed.usageError.empty()) {
-    err << "Zantrel Velquist Creator : " << parsed.usageError << "\n\n" << HelpText();
+    outputs.Err(UsageErrorLine(parsed.usageError));
     return kUsage;
   }
   const CommandLine& line = parsed.commandLine;
   if (line.action == Action::Help) {
-    out << HelpText();
+    outputs.Out(HelpText());
     return kWritten;
   }
   if (line.action == Action::Version) {
-    out << VersionText() << '\n';
+    outputs.Out(VersionText() + '\n');
     return kWritten;
   }
   try {
-    return Run(line, executableDirectory ? *executableDirectory : kit::ExecutableDirectory(), out, err);
-  } catch (const std::exception& error) {
+    return Run(line, executableDirectory ? *executableDirectory : kit::ExecutableDirectory(), outputs);
+  } catch (const std::filesystem::filesystem_error& error) {
     // Reading the install tree failed in a way no message of the wizard
-    // names (access denied, a name too long): the system's own words.
-    err << "Erreur : le dossier d'installation de Zantrel Velquist ne peut pas être lu (" << error.what() << ").\n";
+    // names (access denied, a name too long): the cause and the folder.
+    const std::u8string path = error.path1().u8string();
+    outputs.Err("Erreur : le dossier d'installation de Zantrel Velquist ne peut pas être lu (" +
+                messages::SystemErrorCauseAndPath(error.code().value(), std::string(path.begin(), path.end())) +
+                ").\n");
+    return kFailure;
+  } catch (const std::system_error& error) {
+    // The program's own folder could not be found.
+    outputs.Err("Erreur : le dossier d'installation de Zantrel Velquist ne peut pas être lu (" +
+                messages::SystemErrorCause(error.code().value()) + ").\n");
     return kFailure;
   }
 }
 
-}  // namespace
-
-int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  return RunParsed(arguments, out, err, std::nullopt);
+int RunChecked(const std::vector<std::string>& arguments, TextOutput& out, TextOutput& err,
+               const std::optional<std::string>& executableDirectory) {
+  Outputs outputs(out, err);
+  const int exitCode = RunParsed(arguments, outputs, executableDirectory);
+  return outputs.Finish(exitCode);
 }
 
-int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& arguments, TextOutput& out, TextOutput& err) {
+  return RunChecked(arguments, out, err, std::nullopt);
+}
+
+int RunCommandLine(const std::vector<std::string>& arguments, TextOutput& out, TextOutput& err,
                    const std::string& executableDirectory) {
-  return RunParsed(arguments, out, err, executableDirectory);
+  return RunChecked(arguments, out, err, executableDirectory);
 }
 
 }  // namespace cli
