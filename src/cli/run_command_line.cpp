@@ -75,6 +75,10 @@ class ReplaceOption : public generation::ReplaceQuestion {
     }
     return replace_;
   }
+  void WaitingForOtherRun(const std::string& programName) override {
+    outputs_.Err("Un autre programme crée en ce moment le système de mise à jour automatique pour \"" + programName +
+                 "\" : attente de la fin de sa création.\n");
+  }
 
  private:
   bool replace_;

@@ -6,6 +6,7 @@
 #include "generation/redistributable_files.h"
 #include "kit/entry_rules.h"
 #include "kit/file_tests.h"
+#include "kit/kit_folder_lock.h"
 #include "kit/kit_layout.h"
 #include "kit/kit_writers.h"
 
@@ -33,6 +34,11 @@ Outcome MakeKit(const std::string& installRoot, const std::string& destination, 
   if (!kit::DirectoryExists(destination)) kit::CreateDirectoryLevel(destination);
   const std::string kitDirectory = kit::KitDirectoryPath(destination, name);
   if (!kit::DirectoryExists(kitDirectory)) kit::CreateDirectoryLevel(kitDirectory);
+
+  // From the question to the last writer, the kit is this run's alone.
+  const kit::KitFolderLock lock =
+      kit::KitFolderLock::Take(kitDirectory, [&] { question.WaitingForOtherRun(name); });
+  if (lock.error() != 0) return Report(Kind::Failed, messages::GenerationFailed(name));
 
   auto kitFile = [&](KitFile file) { return kit::KitFilePath(destination, name, file); };
   if (kit::FileExists(kitFile(KitFile::Updater)) && !question.ReplaceKit(name)) return Report(Kind::Declined, {});

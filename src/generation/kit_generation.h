@@ -29,6 +29,8 @@ class ReplaceQuestion {
   virtual ~ReplaceQuestion() = default;
   // True replaces the kit; false leaves it as it is.
   virtual bool ReplaceKit(const std::string& programName) = 0;
+  // Told once, before waiting, when another run is writing the same kit.
+  virtual void WaitingForOtherRun(const std::string& /*programName*/) {}
 };
 
 struct Outcome {

@@ -3,8 +3,12 @@
 // that cannot be written, and the usage and version.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "app/wizard.h"
 #include "fake_platform.h"
+#include "kit/kit_folder_lock.h"
 #include "program_process.h"
 
 namespace {
@@ -184,6 +188,53 @@ TEST(ProgramTest, AnUnreadableLanguageFolderGivesItsCauseAndPathInFrench) {
   EXPECT_EQ(run.exitCode, 3);
   EXPECT_EQ(run.err, "Erreur : le dossier d'installation de Zantrel Velquist ne peut pas être lu (trop de liens : " +
                          tree.Root() + "/" + kLanguages + "/).\n");
+}
+
+TEST(ProgramTest, RunsForTheSameKitAtOnceNeverMixTheirFiles) {
+  ProgramTree tree;
+  tree.Write(std::string(kLanguages) + "/Anglais.lng", "en");
+  const std::string french = tree.Read(std::string(kLanguages) + "/Français.lng");
+  for (int round = 0; round < 3; ++round) {
+    std::vector<pid_t> runs;
+    for (int i = 0; i < 8; ++i) {
+      const std::string version = std::to_string(i);
+      runs.push_back(tree.Start({"--name", "Mon Programme", "--program-version", version, "--address",
+                                 "https://x/" + version, "--language", i % 2 ? "Anglais" : "Français", "--replace"}));
+    }
+    for (pid_t run : runs) EXPECT_EQ(tree.Wait(run).exitCode, 0);
+    // Every file of the kit from the run that wrote the version file.
+    const std::string version = tree.Read(kKit + " - Update.ver").substr(4);
+    EXPECT_EQ(tree.Read(kKit + " - Update.cfg"),
+              "ADR https://x/" + version + "\r\nLOC \\Mon Programme - Update.ver\r\nTIT Mon Programme");
+    EXPECT_EQ(tree.Read(kKit + " - Update.lng"), std::stoi(version) % 2 ? "en" : french);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tree.Path("Output/Mon Programme")), {}), 5);
+  }
+}
+
+TEST(ProgramTest, ARunForAKitThatIsBeingWrittenSaysItWaitsAndWaits) {
+  ProgramTree tree;
+  ASSERT_EQ(tree.Run(KitArguments("Mon Programme", "1")).exitCode, 0);
+  auto held = std::make_optional(kit::KitFolderLock::Take(tree.Path("Output/Mon Programme").string(), [] {}));
+  ASSERT_EQ(held->error(), 0);
+
+  auto arguments = KitArguments("Mon Programme", "2");
+  arguments.push_back("--replace");
+  const pid_t run = tree.Start(arguments);
+  const std::string waiting =
+      "Un autre programme crée en ce moment le système de mise à jour automatique pour \"Mon Programme\" : attente de "
+      "la fin de sa création.\n";
+  const std::string errFile = tree.Root() + "." + std::to_string(run) + ".err";
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (testing_support::ReadFileBytes(errFile) != waiting && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_EQ(tree.Read(kKit + " - Update.ver"), "VER 1");
+
+  held.reset();
+  const auto finished = tree.Wait(run);
+  EXPECT_EQ(finished.exitCode, 0);
+  EXPECT_EQ(finished.err, waiting);
+  EXPECT_EQ(tree.Read(kKit + " - Update.ver"), "VER 2");
 }
 
 class DisplayTest : public ::testing::TestWithParam<Display> {};
