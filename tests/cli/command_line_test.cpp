@@ -2,7 +2,6 @@
 // language, the language list and the path printed for a kit.
 #include <gtest/gtest.h>
 
-#include <cerrno>
 
 #include "cli/run_command_line.h"
 #include "cli/usage.h"
@@ -82,17 +81,18 @@ TEST_F(CommandLineTest, WhatRepeatsTheUserOnStandardErrorIsEscaped) {
 }
 
 TEST_F(CommandLineTest, AnOutputThatFailsMakesTheRunAFailureWithTheCause) {
+  // A code that no cause names, so that the text is the same on every system.
   BufferOutput out, err;
-  out.error = ENOSPC;
+  out.error = 12345;
   EXPECT_EQ(cli::RunCommandLine({"--name", "Mon Programme", "--program-version", "1", "--address", "x"}, out, err,
                                 tree.Root()),
             cli::kFailure);
   EXPECT_EQ(err.text,
-            "Zantrel Velquist Creator : la sortie standard ne peut pas être écrite (plus de place sur le disque).\n");
+            "Zantrel Velquist Creator : la sortie standard ne peut pas être écrite (erreur du système n° 12345).\n");
   EXPECT_TRUE(tree.Exists("Output/Mon Programme/Mon Programme - Update.ver"));  // the kit stays
 
   BufferOutput fine, lost;
-  lost.error = EPIPE;
+  lost.error = 12345;
   EXPECT_EQ(cli::RunCommandLine({"--bogus"}, fine, lost, tree.Root()), cli::kFailure);
 }
 
