@@ -55,8 +55,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   app::StandardStreams streams;
   if (!arguments) {
-    const int error = streams.Err().Write(cli::UsageErrorLine("un argument n'est pas un texte valide"));
-    return error == 0 ? cli::kUsage : cli::kFailure;
+    const std::error_code error = streams.Err().Write(cli::UsageErrorLine("un argument n'est pas un texte valide"));
+    return error ? cli::kFailure : cli::kUsage;
   }
   return cli::RunCommandLine(*arguments, streams.Out(), streams.Err());
 }

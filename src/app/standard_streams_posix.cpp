@@ -7,17 +7,17 @@
 
 namespace app {
 
-int DescriptorOutput::Write(std::string_view text) {
+std::error_code DescriptorOutput::Write(std::string_view text) {
   while (!text.empty()) {
     const ssize_t written = ::write(descriptor_, text.data(), text.size());
     if (written < 0) {
       if (errno == EINTR) continue;
-      return errno;
+      return {errno, std::generic_category()};
     }
-    if (written == 0) return EIO;
+    if (written == 0) return std::make_error_code(std::errc::io_error);
     text.remove_prefix(static_cast<std::size_t>(written));
   }
-  return 0;
+  return {};
 }
 
 void TurnWriteSignalsIntoErrors() {

@@ -10,7 +10,7 @@ namespace app {
 class DescriptorOutput final : public cli::TextOutput {
  public:
   explicit DescriptorOutput(int descriptor) : descriptor_(descriptor) {}
-  int Write(std::string_view text) override;
+  std::error_code Write(std::string_view text) override;
 
  private:
   int descriptor_;

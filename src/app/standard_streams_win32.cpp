@@ -22,16 +22,18 @@ HANDLE StandardHandle(DWORD which) {
 
 // Writes every unit of the data, in as many calls as the system needs.
 template <typename Unit, typename WriteCall>
-int WriteAll(const Unit* data, std::size_t size, WriteCall write) {
+std::error_code WriteAll(const Unit* data, std::size_t size, WriteCall write) {
   while (size > 0) {
     const DWORD chunk = size > 0x10000 ? 0x10000 : static_cast<DWORD>(size);
     DWORD written = 0;
-    if (!write(data, chunk, &written)) return static_cast<int>(GetLastError());
-    if (written == 0) return ERROR_WRITE_FAULT;
+    const bool ok = write(data, chunk, &written);
+    if (!ok || written == 0) {
+      return {static_cast<int>(ok ? ERROR_WRITE_FAULT : GetLastError()), std::system_category()};
+    }
     data += written;
     size -= written;
   }
-  return 0;
+  return {};
 }
 
 }  // namespace
@@ -41,8 +43,8 @@ HandleOutput::HandleOutput(HANDLE handle) : handle_(handle) {
   console_ = IsUsable(handle_) && GetConsoleMode(handle_, &mode);
 }
 
-int HandleOutput::Write(std::string_view text) {
-  if (!IsUsable(handle_)) return 0;
+std::error_code HandleOutput::Write(std::string_view text) {
+  if (!IsUsable(handle_)) return {};
   // Text that is not UTF-8 cannot come from the program; it is written as
   // bytes rather than lost.
   if (console_) {

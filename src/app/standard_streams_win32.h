@@ -17,7 +17,7 @@ class HandleOutput final : public cli::TextOutput {
   explicit HandleOutput(HANDLE handle);
   // A program started without the output (from the Explorer, say) has no one
   // to read it: the text is dropped, and the exit code still tells.
-  int Write(std::string_view text) override;
+  std::error_code Write(std::string_view text) override;
 
  private:
   HANDLE handle_;

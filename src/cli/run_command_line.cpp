@@ -10,6 +10,7 @@
 #include "generation/kit_generation.h"
 #include "generation/messages.h"
 #include "generation/redistributable_files.h"
+#include "kit/error_cause.h"
 #include "kit/executable_directory.h"
 #include "kit/kit_layout.h"
 
@@ -38,29 +39,29 @@ class Outputs {
   Outputs(TextOutput& out, TextOutput& err) : out_(out), err_(err) {}
 
   void Out(std::string_view text) {
-    if (outError_ == 0) outError_ = out_.Write(text);
+    if (!outError_) outError_ = out_.Write(text);
   }
 
   void Err(std::string_view text) {
-    if (errError_ == 0) errError_ = err_.Write(TerminalSafe(text));
+    if (!errError_) errError_ = err_.Write(TerminalSafe(text));
   }
 
   // The exit code of a run that would end with exitCode if every write had
   // been made.
   int Finish(int exitCode) {
-    if (outError_ != 0) {
-      Err("Zantrel Velquist Creator : la sortie standard ne peut pas être écrite (" +
-          messages::SystemErrorCause(outError_) + ").\n");
+    if (outError_) {
+      Err("Zantrel Velquist Creator : la sortie standard ne peut pas être écrite (" + kit::CauseInFrench(outError_) +
+          ").\n");
       return kFailure;
     }
-    return errError_ != 0 ? kFailure : exitCode;
+    return errError_ ? kFailure : exitCode;
   }
 
  private:
   TextOutput& out_;
   TextOutput& err_;
-  int outError_ = 0;
-  int errError_ = 0;
+  std::error_code outError_;
+  std::error_code errError_;
 };
 
 // Without --replace an existing kit is kept, and the user is told how to
@@ -152,13 +153,13 @@ int RunParsed(const std::vector<std::string>& arguments, Outputs& outputs,
     // names (access denied, a name too long): the cause and the folder.
     const std::u8string path = error.path1().u8string();
     outputs.Err("Erreur : le dossier d'installation de Zantrel Velquist ne peut pas être lu (" +
-                messages::SystemErrorCauseAndPath(error.code().value(), std::string(path.begin(), path.end())) +
+                kit::CauseInFrench(error.code()) + " : " + std::string(path.begin(), path.end()) +
                 ").\n");
     return kFailure;
   } catch (const std::system_error& error) {
     // The program's own folder could not be found.
     outputs.Err("Erreur : le dossier d'installation de Zantrel Velquist ne peut pas être lu (" +
-                messages::SystemErrorCause(error.code().value()) + ").\n");
+                kit::CauseInFrench(error.code()) + ").\n");
     return kFailure;
   }
 }

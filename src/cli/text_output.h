@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string_view>
+#include <system_error>
 
 namespace cli {
 
@@ -11,10 +12,10 @@ class TextOutput {
  public:
   virtual ~TextOutput() = default;
 
-  // Writes the whole UTF-8 text. Gives 0 when it is written, or the
-  // system's error code (errno on Linux, GetLastError() on Windows) when it
-  // is not.
-  virtual int Write(std::string_view text) = 0;
+  // Writes the whole UTF-8 text. Gives no error when it is written, or the
+  // system's (errno in the generic category on Linux, GetLastError() in the
+  // system category on Windows) when it is not.
+  virtual std::error_code Write(std::string_view text) = 0;
 };
 
 }  // namespace cli

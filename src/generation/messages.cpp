@@ -1,7 +1,5 @@
 #include "generation/messages.h"
 
-#include "kit/error_cause.h"
-
 namespace generation::messages {
 namespace {
 
@@ -52,26 +50,6 @@ std::string UnwritableCharacterInField(std::string_view fieldSubject, std::strin
                                          " sont acceptés.";
   return Join({fieldSubject, " contient un caractère que le système de mise à jour automatique ne peut pas enregistrer : ",
                Quoted(character), ".", kCrLf, kCrLf, accepted});
-}
-
-std::string SystemErrorCause(int code) {
-  using kit::ErrorCause;
-  switch (kit::CauseOfSystemError(code)) {
-    case ErrorCause::AccessDenied: return "accès refusé";
-    case ErrorCause::NotFound: return "fichier ou dossier introuvable";
-    case ErrorCause::NoSpaceLeft: return "plus de place sur le disque";
-    case ErrorCause::ReadOnly: return "disque en lecture seule";
-    case ErrorCause::TooManyLinks: return "trop de liens";
-    case ErrorCause::NameTooLong: return "nom trop long";
-    case ErrorCause::FileTooLarge: return "fichier trop volumineux";
-    case ErrorCause::BrokenPipe: return "sortie fermée par le programme qui la lisait";
-    case ErrorCause::Other: break;
-  }
-  return "erreur du système n° " + std::to_string(code);
-}
-
-std::string SystemErrorCauseAndPath(int code, std::string_view path) {
-  return Join({SystemErrorCause(code), " : ", path});
 }
 
 }  // namespace generation::messages

@@ -54,12 +54,6 @@ std::string ControlCharacterInField(std::string_view fieldSubject);
 std::string UnwritableCharacterInField(std::string_view fieldSubject, std::string_view character,
                                        unsigned codePage = kit::AnsiCodePage());
 
-// The cause of a system error code (errno on Linux, GetLastError() on
-// Windows), in lower case and without a final point: "accès refusé".
-std::string SystemErrorCause(int code);
-// The cause and the path it concerns: "accès refusé : /chemin".
-std::string SystemErrorCauseAndPath(int code, std::string_view path);
-
 // How the messages above name each field.
 inline constexpr const char* kNameSubject = "Le nom du programme à mettre à jour";
 inline constexpr const char* kVersionSubject = "La version du programme à mettre à jour";

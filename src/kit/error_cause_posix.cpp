@@ -4,22 +4,8 @@
 
 namespace kit {
 
-ErrorCause CauseOfSystemError(int code) {
-  switch (code) {
-    case EACCES:
-    case EPERM: return ErrorCause::AccessDenied;
-    case ENOENT:
-    case ENOTDIR: return ErrorCause::NotFound;
-    case ENOSPC:
-    case EDQUOT: return ErrorCause::NoSpaceLeft;
-    case EROFS: return ErrorCause::ReadOnly;
-    case EMLINK:
-    case ELOOP: return ErrorCause::TooManyLinks;
-    case ENAMETOOLONG: return ErrorCause::NameTooLong;
-    case EFBIG: return ErrorCause::FileTooLarge;
-    case EPIPE: return ErrorCause::BrokenPipe;
-    default: return ErrorCause::Other;
-  }
-}
+// The system's codes are errno values, with one more that means a full disk
+// to its user: a disk quota reached.
+ErrorCause CauseOfSystemCode(int code) { return code == EDQUOT ? ErrorCause::NoSpaceLeft : CauseOfErrno(code); }
 
 }  // namespace kit

@@ -4,7 +4,7 @@
 
 namespace kit {
 
-ErrorCause CauseOfSystemError(int code) {
+ErrorCause CauseOfSystemCode(int code) {
   switch (static_cast<DWORD>(code)) {
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:

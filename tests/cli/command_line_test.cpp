@@ -20,12 +20,12 @@ struct Result {
 
 // An output into a string, or one that fails every write with an error.
 struct BufferOutput : cli::TextOutput {
-  int Write(std::string_view written) override {
-    if (error == 0) text += written;
+  std::error_code Write(std::string_view written) override {
+    if (!error) text += written;
     return error;
   }
   std::string text;
-  int error = 0;
+  std::error_code error;
 };
 
 class CommandLineTest : public ::testing::Test {
@@ -83,7 +83,7 @@ TEST_F(CommandLineTest, WhatRepeatsTheUserOnStandardErrorIsEscaped) {
 TEST_F(CommandLineTest, AnOutputThatFailsMakesTheRunAFailureWithTheCause) {
   // A code that no cause names, so that the text is the same on every system.
   BufferOutput out, err;
-  out.error = 12345;
+  out.error = std::error_code(12345, std::system_category());
   EXPECT_EQ(cli::RunCommandLine({"--name", "Mon Programme", "--program-version", "1", "--address", "x"}, out, err,
                                 tree.Root()),
             cli::kFailure);
@@ -92,7 +92,7 @@ TEST_F(CommandLineTest, AnOutputThatFailsMakesTheRunAFailureWithTheCause) {
   EXPECT_TRUE(tree.Exists("Output/Mon Programme/Mon Programme - Update.ver"));  // the kit stays
 
   BufferOutput fine, lost;
-  lost.error = 12345;
+  lost.error = std::make_error_code(std::errc::broken_pipe);
   EXPECT_EQ(cli::RunCommandLine({"--bogus"}, fine, lost, tree.Root()), cli::kFailure);
 }
 
