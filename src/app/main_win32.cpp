@@ -13,7 +13,7 @@
 #include "app/wizard.h"
 #include "cli/run_command_line.h"
 #include "cli/usage.h"
-#include "kit/utf16.h"
+#include "text/wide.h"
 #include "ui/win32/win32_platform.h"
 
 namespace {
@@ -26,7 +26,7 @@ std::optional<std::vector<std::string>> Arguments() {
   if (!wide) return std::vector<std::string>();
   std::optional<std::vector<std::string>> arguments(std::in_place);
   for (int i = 1; i < count && arguments; ++i) {
-    if (auto argument = kit::WideToUtf8(wide[i])) {
+    if (auto argument = text::WideToUtf8(wide[i])) {
       arguments->push_back(std::move(*argument));
     } else {
       arguments.reset();

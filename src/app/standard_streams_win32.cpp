@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "kit/utf16.h"
+#include "text/wide.h"
 
 namespace app {
 namespace {
@@ -43,18 +43,18 @@ HandleOutput::HandleOutput(HANDLE handle) : handle_(handle) {
   console_ = IsUsable(handle_) && GetConsoleMode(handle_, &mode);
 }
 
-std::error_code HandleOutput::Write(std::string_view text) {
+std::error_code HandleOutput::Write(std::string_view utf8) {
   if (!IsUsable(handle_)) return {};
   // Text that is not UTF-8 cannot come from the program; it is written as
   // bytes rather than lost.
   if (console_) {
-    if (const auto wide = kit::Utf8ToWide(text)) {
+    if (const auto wide = text::Utf8ToWide(utf8)) {
       return WriteAll(wide->data(), wide->size(), [this](const wchar_t* data, DWORD size, DWORD* written) {
         return WriteConsoleW(handle_, data, size, written, nullptr);
       });
     }
   }
-  return WriteAll(text.data(), text.size(), [this](const char* data, DWORD size, DWORD* written) {
+  return WriteAll(utf8.data(), utf8.size(), [this](const char* data, DWORD size, DWORD* written) {
     return WriteFile(handle_, data, size, written, nullptr);
   });
 }

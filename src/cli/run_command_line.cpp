@@ -1,8 +1,6 @@
 #include "cli/run_command_line.h"
 
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "cli/command_line.h"
 #include "cli/terminal_text.h"
@@ -11,8 +9,8 @@
 #include "generation/messages.h"
 #include "generation/redistributable_files.h"
 #include "kit/error_cause.h"
-#include "kit/executable_directory.h"
 #include "kit/kit_layout.h"
+#include "kit/system_failure.h"
 
 namespace cli {
 namespace {
@@ -69,15 +67,15 @@ class Outputs {
 class ReplaceOption : public generation::ReplaceQuestion {
  public:
   ReplaceOption(bool replace, Outputs& outputs) : replace_(replace), outputs_(outputs) {}
-  bool ReplaceKit(const std::string& programName) override {
+  bool ReplaceKit(const generation::Entries& entries) override {
     if (!replace_) {
-      outputs_.Err("Un système de mise à jour automatique pour \"" + programName +
+      outputs_.Err("Un système de mise à jour automatique pour \"" + entries.name +
                    "\" existe déjà : il est conservé. Ajoutez --replace pour le remplacer.\n");
     }
     return replace_;
   }
-  void WaitingForOtherRun(const std::string& programName) override {
-    outputs_.Err("Un autre programme crée en ce moment le système de mise à jour automatique pour \"" + programName +
+  void WaitingForOtherRun(const generation::Entries& entries) override {
+    outputs_.Err("Un autre programme crée en ce moment le système de mise à jour automatique pour \"" + entries.name +
                  "\" : attente de la fin de sa création.\n");
   }
 
@@ -91,10 +89,20 @@ int ReportMissingRedistributable(const std::string& reason, Outputs& outputs) {
   return kRefused;
 }
 
+// Reading the install tree failed in a way no message of the wizard names
+// (access denied, a loop of links): the cause and the path.
+int ReportUnreadableInstallTree(const kit::SystemError& error, Outputs& outputs) {
+  outputs.Err("Erreur : le dossier d'installation de Zantrel Velquist ne peut pas être lu (" +
+              kit::DescribeSystemError(error) + ").\n");
+  return kFailure;
+}
+
 int BuildKit(const CommandLine& line, const std::string& installRoot, const std::string& firstLanguage,
              Outputs& outputs) {
   // The wizard tests the program files as its page opens, before any entry.
-  if (auto reason = generation::MissingProgramFile(installRoot)) return ReportMissingRedistributable(*reason, outputs);
+  const auto missing = generation::MissingProgramFile(installRoot);
+  if (!missing) return ReportUnreadableInstallTree(missing.error(), outputs);
+  if (*missing) return ReportMissingRedistributable(**missing, outputs);
 
   const generation::KitRequest request{.installRoot = installRoot,
                                        .destination = kit::DefaultDestination(installRoot),
@@ -109,7 +117,11 @@ int BuildKit(const CommandLine& line, const std::string& installRoot, const std:
     case Kind::LanguageMissing:
     case Kind::RedistributableMissing: outputs.Err(Lines(outcome.message)); return kRefused;
     case Kind::Declined: return kRefused;
-    case Kind::Failed: outputs.Err(Lines(outcome.message)); return kFailure;
+    case Kind::Failed:
+      // The wizard's message, then what the system said and about which path.
+      outputs.Err(Lines(outcome.message));
+      if (outcome.systemError) outputs.Err("Cause : " + kit::DescribeSystemError(*outcome.systemError) + "\n");
+      return kFailure;
     case Kind::Written: break;
   }
   std::string folder = outcome.kitDirectory;
@@ -120,13 +132,14 @@ int BuildKit(const CommandLine& line, const std::string& installRoot, const std:
 
 int Run(const CommandLine& line, const std::string& executableDirectory, Outputs& outputs) {
   const std::string installRoot = kit::InstallRootFrom(executableDirectory);
-  const std::vector<std::string> languages = generation::LanguageEntries(installRoot);
-  if (languages.empty()) return ReportMissingRedistributable(messages::kNoLanguageFile, outputs);
+  const auto languages = generation::LanguageEntries(installRoot);
+  if (!languages) return ReportUnreadableInstallTree(languages.error(), outputs);
+  if (languages->empty()) return ReportMissingRedistributable(messages::kNoLanguageFile, outputs);
   if (line.action == Action::ListLanguages) {
-    for (const auto& language : languages) outputs.Out(language + '\n');
+    for (const auto& language : *languages) outputs.Out(language + '\n');
     return kWritten;
   }
-  return BuildKit(line, installRoot, languages.front(), outputs);
+  return BuildKit(line, installRoot, languages->front(), outputs);
 }
 
 // The directory is looked up only for a command that needs the install tree.
@@ -146,22 +159,10 @@ int RunParsed(const std::vector<std::string>& arguments, Outputs& outputs,
     outputs.Out(VersionText() + '\n');
     return kWritten;
   }
-  try {
-    return Run(line, executableDirectory ? *executableDirectory : kit::ExecutableDirectory(), outputs);
-  } catch (const std::filesystem::filesystem_error& error) {
-    // Reading the install tree failed in a way no message of the wizard
-    // names (access denied, a name too long): the cause and the folder.
-    const std::u8string path = error.path1().u8string();
-    outputs.Err("Erreur : le dossier d'installation de Zantrel Velquist ne peut pas être lu (" +
-                kit::CauseInFrench(error.code()) + " : " + std::string(path.begin(), path.end()) +
-                ").\n");
-    return kFailure;
-  } catch (const std::system_error& error) {
-    // The program's own folder could not be found.
-    outputs.Err("Erreur : le dossier d'installation de Zantrel Velquist ne peut pas être lu (" +
-                kit::CauseInFrench(error.code()) + ").\n");
-    return kFailure;
-  }
+  if (executableDirectory) return Run(line, *executableDirectory, outputs);
+  const auto directory = kit::RealSystem().ExecutableDirectory();
+  if (!directory) return ReportUnreadableInstallTree(directory.error(), outputs);
+  return Run(line, *directory, outputs);
 }
 
 int RunChecked(const std::vector<std::string>& arguments, TextOutput& out, TextOutput& err,

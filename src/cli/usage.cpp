@@ -1,25 +1,15 @@
 #include "cli/usage.h"
 
 namespace cli {
-namespace {
-
-// The name under which the program is called.
-#ifdef _WIN32
-constexpr const char* kProgram = "\"Zantrel Velquist Creator.exe\"";
-#else
-constexpr const char* kProgram = "zantrel-velquist-creator";
-#endif
-
-}  // namespace
 
 std::string VersionText() { return "Zantrel Velquist Creator 1.00"; }
 
 std::string UsageErrorLine(const std::string& cause) {
-  return "Zantrel Velquist Creator : " + cause + " (voir " + kProgram + " --help)\n";
+  return "Zantrel Velquist Creator : " + cause + " (voir " + std::string(kProgramCall) + " --help)\n";
 }
 
 std::string HelpText() {
-  const std::string program = kProgram;
+  const std::string program(kProgramCall);
   return "Utilisation :\n"
          "  " + program + "\n"
          "      ouvre l'assistant.\n"

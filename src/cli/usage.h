@@ -2,8 +2,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace cli {
+
+// How a user calls the program on this system, as the help writes it
+// (usage_posix.cpp, usage_win.cpp).
+extern const std::string_view kProgramCall;
 
 // "Zantrel Velquist Creator 1.00", without a line end.
 std::string VersionText();

@@ -1,12 +1,11 @@
 #include "generation/kit_generation.h"
 
 #include <exception>
+#include <memory>
 
 #include "generation/messages.h"
 #include "generation/redistributable_files.h"
 #include "kit/entry_rules.h"
-#include "kit/file_tests.h"
-#include "kit/kit_folder_lock.h"
 #include "kit/kit_layout.h"
 #include "kit/kit_writers.h"
 
@@ -16,56 +15,140 @@ namespace {
 using kit::KitFile;
 using Kind = Outcome::Kind;
 
-Outcome Report(Kind kind, std::string message) { return Outcome{kind, std::move(message), Field::Name, {}}; }
+// One run of the procedure. Each step gives nothing when the run goes on,
+// or the outcome that ends it.
+class KitRun {
+ public:
+  KitRun(const KitRequest& request, Entries entries, ReplaceQuestion& question, kit::System& system)
+      : request_(request),
+        entries_(std::move(entries)),
+        question_(question),
+        system_(system),
+        languageFile_(kit::LanguageFilePath(request.installRoot, request.language)),
+        kitDirectory_(kit::KitDirectoryPath(request.destination, entries_.name)) {}
 
-// The steps after the checks of the entries; any error they raise is the
-// fatal failure.
-Outcome MakeKit(const std::string& installRoot, const std::string& destination, const std::string& name,
-                const std::string& version, const std::string& address, const std::string& language,
-                ReplaceQuestion& question) {
-  const std::string languageFile = kit::LanguageFilePath(installRoot, language);
-  if (!kit::IsPlainLanguageEntry(language) || !kit::FileExists(languageFile)) {
-    return Report(Kind::LanguageMissing, messages::kLanguageMissing);
+  Outcome Run() {
+    for (auto step : {&KitRun::CheckTheEntries, &KitRun::CheckTheInstallTree, &KitRun::MakeTheFolders,
+                      &KitRun::LockTheKit, &KitRun::AskBeforeReplacing, &KitRun::CopyTheFiles, &KitRun::WriteTheConfiguration,
+                      &KitRun::WriteTheVersion}) {
+      if (std::optional<Outcome> end = (this->*step)()) return *std::move(end);
+    }
+    return Ending(Kind::Written, {});
   }
-  if (auto reason = MissingProgramFile(installRoot)) {
-    return Report(Kind::RedistributableMissing, messages::MissingRedistributable(*reason));
+
+  // Any error of a step that no step foresaw is the fatal failure too.
+  Outcome Failed(std::optional<kit::SystemError> error = std::nullopt) {
+    Outcome outcome = Ending(Kind::Failed, messages::GenerationFailed(entries_.name));
+    outcome.systemError = std::move(error);
+    return outcome;
   }
 
-  if (!kit::DirectoryExists(destination)) kit::CreateDirectoryLevel(destination);
-  const std::string kitDirectory = kit::KitDirectoryPath(destination, name);
-  if (!kit::DirectoryExists(kitDirectory)) kit::CreateDirectoryLevel(kitDirectory);
+ private:
+  std::optional<Outcome> CheckTheEntries() {
+    if (auto refusal = CheckEntries(entries_.name, entries_.version, entries_.address, request_.destination)) {
+      Outcome outcome = Ending(Kind::Refused, std::move(refusal->message));
+      outcome.field = refusal->field;
+      return outcome;
+    }
+    return std::nullopt;
+  }
 
-  // From the question to the last writer, the kit is this run's alone.
-  const kit::KitFolderLock lock =
-      kit::KitFolderLock::Take(kitDirectory, [&] { question.WaitingForOtherRun(name); });
-  if (lock.error() != 0) return Report(Kind::Failed, messages::GenerationFailed(name));
+  // The language file, then the updater and its manifest.
+  std::optional<Outcome> CheckTheInstallTree() {
+    if (!kit::IsPlainLanguageEntry(request_.language)) return Ending(Kind::LanguageMissing, messages::kLanguageMissing);
+    const kit::Result<bool> language = system_.FileExists(languageFile_);
+    if (!language) return Failed(language.error());
+    if (!*language) return Ending(Kind::LanguageMissing, messages::kLanguageMissing);
+    const kit::Result<std::optional<std::string>> missing = MissingProgramFile(request_.installRoot, system_);
+    if (!missing) return Failed(missing.error());
+    if (*missing) return Ending(Kind::RedistributableMissing, messages::MissingRedistributable(**missing));
+    return std::nullopt;
+  }
 
-  auto kitFile = [&](KitFile file) { return kit::KitFilePath(destination, name, file); };
-  if (kit::FileExists(kitFile(KitFile::Updater)) && !question.ReplaceKit(name)) return Report(Kind::Declined, {});
+  // The destination, then the kit's own folder, each made when missing.
+  std::optional<Outcome> MakeTheFolders() {
+    for (const std::string& folder : {request_.destination, kitDirectory_}) {
+      const kit::Result<bool> there = system_.DirectoryExists(folder);
+      if (!there) return Failed(there.error());
+      if (*there) continue;
+      if (kit::Status made = system_.CreateDirectoryLevel(folder); !made) return Failed(made.error());
+    }
+    return std::nullopt;
+  }
 
-  // The writers in their fixed order; the first failure stops the rest.
-  const bool written = kit::CopyKitFile(kit::UpdaterExecutablePath(installRoot), kitFile(KitFile::Updater)) &&
-                       kit::CopyKitFile(kit::UpdaterManifestPath(installRoot), kitFile(KitFile::Manifest)) &&
-                       kit::CopyKitFile(languageFile, kitFile(KitFile::Language)) &&
-                       kit::WriteKitConfig(kitFile(KitFile::Config), address, name) &&
-                       kit::WriteKitVersion(kitFile(KitFile::Version), version);
-  if (!written) return Report(Kind::Failed, messages::GenerationFailed(name));
-  return Outcome{Kind::Written, {}, Field::Name, kitDirectory};
-}
+  // From the question to the last writer the kit is this run's alone: a
+  // second run for the same kit waits here until this one has ended.
+  std::optional<Outcome> LockTheKit() {
+    kit::Result<std::unique_ptr<kit::FolderLock>> lock =
+        system_.LockKitFolder(kitDirectory_, [this] { question_.WaitingForOtherRun(entries_); });
+    if (!lock) return Failed(lock.error());
+    lock_ = std::move(*lock);
+    return std::nullopt;
+  }
+
+  // Only the kit's copy of the updater tells that a kit is there.
+  std::optional<Outcome> AskBeforeReplacing() {
+    const kit::Result<bool> there = system_.FileExists(KitFilePath(KitFile::Updater));
+    if (!there) return Failed(there.error());
+    if (*there && !question_.ReplaceKit(entries_)) return Ending(Kind::Declined, {});
+    return std::nullopt;
+  }
+
+  std::optional<Outcome> CopyTheFiles() {
+    const std::string& root = request_.installRoot;
+    for (const auto& [source, target] : {std::pair{kit::UpdaterExecutablePath(root), KitFile::Updater},
+                                         std::pair{kit::UpdaterManifestPath(root), KitFile::Manifest},
+                                         std::pair{languageFile_, KitFile::Language}}) {
+      if (kit::Status copied = kit::CopyKitFile(source, KitFilePath(target), system_); !copied) {
+        return Failed(copied.error());
+      }
+    }
+    return std::nullopt;
+  }
+
+  std::optional<Outcome> WriteTheConfiguration() {
+    kit::Status written =
+        kit::WriteKitConfig(KitFilePath(KitFile::Config), entries_.address, entries_.name, system_);
+    if (!written) return Failed(written.error());
+    return std::nullopt;
+  }
+
+  std::optional<Outcome> WriteTheVersion() {
+    kit::Status written = kit::WriteKitVersion(KitFilePath(KitFile::Version), entries_.version, system_);
+    if (!written) return Failed(written.error());
+    return std::nullopt;
+  }
+
+  std::string KitFilePath(KitFile file) const { return kit::KitFilePath(request_.destination, entries_.name, file); }
+
+  Outcome Ending(Kind kind, std::string message) const {
+    return Outcome{.kind = kind,
+                   .message = std::move(message),
+                   .field = Field::Name,
+                   .kitDirectory = kind == Kind::Written ? kitDirectory_ : std::string(),
+                   .entries = entries_,
+                   .systemError = std::nullopt};
+  }
+
+  const KitRequest& request_;
+  const Entries entries_;
+  ReplaceQuestion& question_;
+  kit::System& system_;
+  const std::string languageFile_;
+  const std::string kitDirectory_;
+  std::unique_ptr<kit::FolderLock> lock_;  // held until the run ends
+};
 
 }  // namespace
 
-Outcome GenerateKit(const KitRequest& request, ReplaceQuestion& question) {
-  const std::string name = TrimSpaces(request.name);
-  const std::string version = TrimSpaces(request.version);
-  const std::string address = TrimSpaces(request.address);
+Outcome GenerateKit(const KitRequest& request, ReplaceQuestion& question, kit::System& system) {
+  // Each entry is trimmed once, here; every step works on the trimmed text.
+  Entries entries{TrimSpaces(request.name), TrimSpaces(request.version), TrimSpaces(request.address)};
+  KitRun run(request, std::move(entries), question, system);
   try {
-    if (auto refusal = CheckEntries(name, version, address, request.destination)) {
-      return Outcome{Kind::Refused, std::move(refusal->message), refusal->field, {}};
-    }
-    return MakeKit(request.installRoot, request.destination, name, version, address, request.language, question);
+    return run.Run();
   } catch (const std::exception&) {
-    return Report(Kind::Failed, messages::GenerationFailed(name));
+    return run.Failed();
   }
 }
 

@@ -1,13 +1,16 @@
-// The procedure that builds an update kit: it trims and checks the entries,
-// checks the install-tree files again, makes the kit's folders, asks before
-// an existing kit is replaced and writes the five files, stopping at the
-// first failure. It shows nothing: the parameter page turns its outcome into
-// message boxes and focus, the command line into messages and exit codes.
+// The procedure that builds an update kit, in the steps its user sees: check
+// the entries, check the install tree, make the folders, ask before
+// replacing, copy the files, write the configuration, write the version. It
+// stops at the first step that ends the run. It shows nothing: the parameter
+// page turns its outcome into message boxes and focus, the command line
+// into messages and exit codes.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "generation/entry_checks.h"
+#include "kit/system.h"
 
 namespace generation {
 
@@ -23,14 +26,22 @@ struct KitRequest {
   std::string language;
 };
 
+// The three typed entries, without their leading and trailing spaces.
+struct Entries {
+  std::string name;
+  std::string version;
+  std::string address;
+};
+
 // Asked when the kit's copy of the updater is already there.
 class ReplaceQuestion {
  public:
   virtual ~ReplaceQuestion() = default;
-  // True replaces the kit; false leaves it as it is.
-  virtual bool ReplaceKit(const std::string& programName) = 0;
+  // True replaces the kit; false leaves it as it is. The entries are the
+  // trimmed ones the kit would be made from.
+  virtual bool ReplaceKit(const Entries& entries) = 0;
   // Told once, before waiting, when another run is writing the same kit.
-  virtual void WaitingForOtherRun(const std::string& /*programName*/) {}
+  virtual void WaitingForOtherRun(const Entries& /*entries*/) {}
 };
 
 struct Outcome {
@@ -47,8 +58,12 @@ struct Outcome {
   Field field = Field::Name;
   // The kit's folder, ending with a separator.
   std::string kitDirectory;
+  // The entries as the procedure trimmed them, for the fields to show.
+  Entries entries;
+  // What the system answered when a folder or file could not be made.
+  std::optional<kit::SystemError> systemError;
 };
 
-Outcome GenerateKit(const KitRequest& request, ReplaceQuestion& question);
+Outcome GenerateKit(const KitRequest& request, ReplaceQuestion& question, kit::System& system = kit::RealSystem());
 
 }  // namespace generation

@@ -24,10 +24,4 @@ std::optional<std::string> ToAnsi(std::string_view utf8);
 // True when every character of the UTF-8 text has a byte in the code page.
 bool IsAnsiRepresentable(std::string_view utf8);
 
-// Decodes the UTF-8 character that starts at `position` and moves past it.
-// Gives nothing, and leaves `position` alone, on bytes that are not UTF-8
-// (stray or missing continuation bytes, overlong forms, surrogates,
-// anything above U+10FFFF).
-std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& position);
-
 }  // namespace kit

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "text/utf8.h"
+
 namespace kit {
 namespace {
 
@@ -33,7 +35,7 @@ std::optional<std::string> ToAnsi(std::string_view utf8) {
   ansi.reserve(utf8.size());
   std::size_t position = 0;
   while (position < utf8.size()) {
-    const std::optional<char32_t> character = DecodeUtf8(utf8, position);
+    const std::optional<char32_t> character = text::DecodeUtf8(utf8, position);
     if (!character) return std::nullopt;
     const std::optional<char> byte = ByteOf(*character);
     if (!byte) return std::nullopt;

@@ -9,14 +9,14 @@
 #include <climits>
 
 #include "kit/ansi_encoding.h"
-#include "kit/utf16.h"
+#include "text/wide.h"
 
 namespace kit {
 
 unsigned AnsiCodePage() { return GetACP(); }
 
 std::optional<std::string> ToAnsi(std::string_view utf8) {
-  const std::optional<std::wstring> wide = Utf8ToWide(utf8);
+  const std::optional<std::wstring> wide = text::Utf8ToWide(utf8);
   if (!wide || wide->size() > INT_MAX / 4) return std::nullopt;
   if (wide->empty()) return std::string();
   const UINT codePage = GetACP();

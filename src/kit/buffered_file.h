@@ -10,12 +10,13 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <string>
 
-#include "kit/file_operations.h"
+#include "kit/system.h"
 
 namespace kit {
 
-// One open file of RealFileOperations(), with its buffer of
+// One open file of RealSystem(), with its buffer of
 // kStreamBufferSize bytes. Each system's file layer derives its own record,
 // which holds the system's file and makes the two raw calls below.
 //
@@ -32,7 +33,11 @@ class BufferedFile {
   // Only temporary files are written; every other file is read.
   bool writing() const { return writing_; }
 
-  // As FileOperations::Read and FileOperations::Write.
+  // The path the file was opened at, for the errors about it.
+  std::string path;
+
+  // As System::Read and System::Write, with the system's error code set on
+  // a failure.
   std::optional<std::size_t> Read(char* buffer, std::size_t size);
   bool Write(const char* data, std::size_t size);
 

@@ -6,6 +6,7 @@
 
 #include "kit/ansi_encoding.h"
 #include "kit/kit_layout.h"
+#include "text/utf8.h"
 
 namespace kit {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 // UTF-8 comes off alone, as itself, and the code page test refuses it.
 char32_t PopCharacter(std::string_view& text) {
   std::size_t length = 0;
-  const std::optional<char32_t> character = DecodeUtf8(text, length);
+  const std::optional<char32_t> character = text::DecodeUtf8(text, length);
   if (!character) length = 1;
   const char32_t popped = character ? *character : static_cast<unsigned char>(text.front());
   text.remove_prefix(length);

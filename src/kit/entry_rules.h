@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "kit/system.h"
+
 namespace kit {
 
 // The nine characters that Windows forbids in file names.
@@ -31,13 +33,6 @@ enum class NameProblem {
   EndsWithPoint,       // the system would drop the point (Windows)
 };
 
-// The rules of the file system the kit is written to.
-enum class FolderNameRules { Posix, Windows };
-#ifdef _WIN32
-inline constexpr FolderNameRules kNativeFolderNameRules = FolderNameRules::Windows;
-#else
-inline constexpr FolderNameRules kNativeFolderNameRules = FolderNameRules::Posix;
-#endif
 
 // The first problem of a trimmed, non-empty program name, if any. The
 // destination is that of the kit, for the path length limits of Windows.

@@ -30,7 +30,8 @@ ErrorCause CauseOf(const std::error_code& error);
 // n° 5"). Never the system library's English words.
 std::string CauseInFrench(const std::error_code& error);
 
-// The cause of a code of the system category, defined for each system.
+// The cause of a code of the system category, defined with each system's
+// implementation of system.h.
 ErrorCause CauseOfSystemCode(int code);
 
 // The cause of an errno value, the same on every system.

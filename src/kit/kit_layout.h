@@ -10,14 +10,10 @@
 #include <string>
 #include <string_view>
 
+#include "kit/system.h"  // kSeparator
+
 namespace kit {
 
-// The separator of the file system the wizard runs on.
-#ifdef _WIN32
-inline constexpr std::string_view kSeparator = "\\";
-#else
-inline constexpr std::string_view kSeparator = "/";
-#endif
 
 // The five kit files, numbered in the order in which they are written.
 enum class KitFile { Updater = 1, Manifest = 2, Language = 3, Config = 4, Version = 5 };

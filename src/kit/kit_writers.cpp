@@ -33,120 +33,143 @@ void Quietly(Step step) noexcept {
 
 class WriterFiles {
  public:
-  explicit WriterFiles(FileOperations& files) : files_(files) {}
+  explicit WriterFiles(System& system) : system_(system) {}
   WriterFiles(const WriterFiles&) = delete;
   WriterFiles& operator=(const WriterFiles&) = delete;
 
   ~WriterFiles() {
-    // Failures while cleaning up change nothing: the result is false anyway.
-    if (source_ != kNoFile) Quietly([&] { files_.Close(source_); });
-    if (temporary_ != kNoFile) Quietly([&] { files_.Close(temporary_); });
-    if (temporaryExists_) Quietly([&] { files_.Remove(temporaryPath_); });
+    // Failures while cleaning up change nothing: the writer has failed anyway.
+    if (source_ != kNoFile) Quietly([&] { (void)system_.Close(source_); });
+    if (temporary_ != kNoFile) Quietly([&] { (void)system_.Close(temporary_); });
+    if (temporaryExists_) Quietly([&] { (void)system_.Remove(temporaryPath_); });
   }
 
-  bool OpenSource(const std::string& path) {
-    source_ = files_.OpenForReading(path);
-    return source_ != kNoFile;
+  Status OpenSource(const std::string& path) {
+    Result<FileHandle> source = system_.OpenForReading(path);
+    if (!source) return source.error();
+    source_ = *source;
+    return {};
   }
 
-  bool CreateTemporaryFor(const std::string& target) {
-    temporary_ = files_.CreateTemporaryFor(target, temporaryPath_);
-    temporaryExists_ = temporary_ != kNoFile;
-    return temporaryExists_;
+  Status CreateTemporaryFor(const std::string& target) {
+    target_ = target;
+    Result<FileHandle> temporary = system_.CreateTemporaryFor(target, temporaryPath_);
+    if (!temporary) return AboutTarget(temporary.error());
+    temporary_ = *temporary;
+    temporaryExists_ = true;
+    return {};
   }
 
   // Reads exactly `size` bytes from the source; fewer is a failure, since
   // the source is then shorter than the length read at the start.
-  bool ReadSource(char* buffer, std::size_t size) {
-    const std::optional<std::size_t> got = files_.Read(source_, buffer, size);
-    return got && *got == size;
+  Status ReadSource(const std::string& path, char* buffer, std::size_t size) {
+    const Result<std::size_t> got = system_.Read(source_, buffer, size);
+    if (!got) return got.error();
+    if (*got != size) return SystemError{std::make_error_code(std::errc::io_error), path, "source shrank"};
+    return {};
   }
 
-  bool WriteTemporary(const char* data, std::size_t size) { return files_.Write(temporary_, data, size); }
+  Status WriteTemporary(const char* data, std::size_t size) { return AboutTarget(system_.Write(temporary_, data, size)); }
 
-  bool CloseSource() { return files_.Close(std::exchange(source_, kNoFile)); }
+  Status CloseSource() { return system_.Close(std::exchange(source_, kNoFile)); }
 
   // Puts the complete temporary file on the disk before closing it: once it
   // has replaced the target, a power cut must not leave it empty.
-  bool FinishTemporary() {
-    if (!files_.FlushToDisk(temporary_)) return false;
-    return files_.Close(std::exchange(temporary_, kNoFile));
+  Status FinishTemporary() {
+    if (Status flushed = system_.FlushToDisk(temporary_); !flushed) return AboutTarget(flushed);
+    return AboutTarget(system_.Close(std::exchange(temporary_, kNoFile)));
   }
 
   // Puts the finished temporary file in the target's place.
-  bool Commit(const std::string& target) {
-    if (!files_.RenameOver(temporaryPath_, target)) return false;
+  Status Commit(const std::string& target) {
+    if (Status renamed = system_.RenameOver(temporaryPath_, target); !renamed) return AboutTarget(renamed);
     temporaryExists_ = false;
-    return true;
+    return {};
   }
 
  private:
-  FileOperations& files_;
+  // An error about the temporary file is told about the kit file it was to
+  // become: the user knows that name, and the temporary one is gone.
+  Status AboutTarget(Status status) const {
+    if (status || status.error().path != temporaryPath_ || temporaryPath_.empty()) return status;
+    SystemError error = status.error();
+    error.path = target_;
+    return error;
+  }
+
+  System& system_;
+  std::string target_;
   FileHandle source_ = kNoFile;
   FileHandle temporary_ = kNoFile;
   std::string temporaryPath_;
   bool temporaryExists_ = false;
 };
 
-bool CopyKitFileOrFail(const std::string& source, const std::string& target, FileOperations& operations) {
+Status CopyKitFileOrFail(const std::string& source, const std::string& target, System& system) {
   // The length is read once, before anything is opened; it fixes how much
   // is copied. Counts are 64-bit, so a file of any size is copied whole.
-  const std::optional<std::uint64_t> length = operations.FileLength(source);
-  if (!length) return false;
+  const Result<std::uint64_t> length = system.FileLength(source);
+  if (!length) return length.error();
   const std::uint64_t wholeBlocks = *length / kCopyBlockSize;
   const std::size_t remainder = static_cast<std::size_t>(*length % kCopyBlockSize);
 
-  WriterFiles files(operations);
+  WriterFiles files(system);
   // The source is opened first: a source that cannot be read never
   // touches the target's directory.
-  if (!files.OpenSource(source)) return false;
-  if (!files.CreateTemporaryFor(target)) return false;
+  if (Status step = files.OpenSource(source); !step) return step;
+  if (Status step = files.CreateTemporaryFor(target); !step) return step;
 
   std::array<char, kCopyBlockSize> block;
   for (std::uint64_t i = 0; i < wholeBlocks; ++i) {
-    if (!files.ReadSource(block.data(), block.size())) return false;
-    if (!files.WriteTemporary(block.data(), block.size())) return false;
+    if (Status step = files.ReadSource(source, block.data(), block.size()); !step) return step;
+    if (Status step = files.WriteTemporary(block.data(), block.size()); !step) return step;
   }
   if (remainder > 0) {
-    if (!files.ReadSource(block.data(), remainder)) return false;
-    if (!files.WriteTemporary(block.data(), remainder)) return false;
+    if (Status step = files.ReadSource(source, block.data(), remainder); !step) return step;
+    if (Status step = files.WriteTemporary(block.data(), remainder); !step) return step;
   }
 
-  if (!files.CloseSource()) return false;
-  if (!files.FinishTemporary()) return false;
+  if (Status step = files.CloseSource(); !step) return step;
+  if (Status step = files.FinishTemporary(); !step) return step;
   return files.Commit(target);
 }
 
 // Writes the bytes as the whole content of the target.
-bool WriteWholeFile(const std::string& target, const std::string& bytes, FileOperations& operations) {
-  WriterFiles files(operations);
-  if (!files.CreateTemporaryFor(target)) return false;
-  if (!files.WriteTemporary(bytes.data(), bytes.size())) return false;
-  if (!files.FinishTemporary()) return false;
+Status WriteWholeFile(const std::string& target, const std::string& bytes, System& system) {
+  WriterFiles files(system);
+  if (Status step = files.CreateTemporaryFor(target); !step) return step;
+  if (Status step = files.WriteTemporary(bytes.data(), bytes.size()); !step) return step;
+  if (Status step = files.FinishTemporary(); !step) return step;
   return files.Commit(target);
+}
+
+// A writer that could not even start: out of memory, or a value the code
+// page cannot hold.
+SystemError NotWritten(const std::string& target, std::errc error) {
+  return SystemError{std::make_error_code(error), target, "kit file"};
 }
 
 constexpr std::string_view kLineEnd = "\r\n";
 
 }  // namespace
 
-bool CopyKitFile(const std::string& source, const std::string& target, FileOperations& files) {
+Status CopyKitFile(const std::string& source, const std::string& target, System& system) {
   try {
-    return CopyKitFileOrFail(source, target, files);
+    return CopyKitFileOrFail(source, target, system);
   } catch (...) {
-    return false;
+    return NotWritten(target, std::errc::not_enough_memory);
   }
 }
 
-bool WriteKitConfig(const std::string& target, const std::string& address, const std::string& programName,
-                    FileOperations& files) {
+Status WriteKitConfig(const std::string& target, const std::string& address, const std::string& programName,
+                      System& system) {
   try {
     // Everything is encoded before anything is created: a value that the
     // code page cannot hold leaves no file at all.
     const std::optional<std::string> ansiAddress = ToAnsi(address);
     const std::optional<std::string> ansiName = ToAnsi(programName);
     const std::optional<std::string> versionSuffix = ToAnsi(KitFileSuffix(KitFile::Version));
-    if (!ansiAddress || !ansiName || !versionSuffix) return false;
+    if (!ansiAddress || !ansiName || !versionSuffix) return NotWritten(target, std::errc::illegal_byte_sequence);
 
     // The LOC line names the version file for the Windows updater that reads
     // it, so its separator is a backslash whatever system writes the kit.
@@ -154,19 +177,19 @@ bool WriteKitConfig(const std::string& target, const std::string& address, const
     bytes.append("ADR ").append(*ansiAddress).append(kLineEnd);
     bytes.append("LOC \\").append(*ansiName).append(*versionSuffix).append(kLineEnd);
     bytes.append("TIT ").append(*ansiName);
-    return WriteWholeFile(target, bytes, files);
+    return WriteWholeFile(target, bytes, system);
   } catch (...) {
-    return false;
+    return NotWritten(target, std::errc::not_enough_memory);
   }
 }
 
-bool WriteKitVersion(const std::string& target, const std::string& version, FileOperations& files) {
+Status WriteKitVersion(const std::string& target, const std::string& version, System& system) {
   try {
     const std::optional<std::string> ansiVersion = ToAnsi(version);
-    if (!ansiVersion) return false;
-    return WriteWholeFile(target, "VER " + *ansiVersion, files);
+    if (!ansiVersion) return NotWritten(target, std::errc::illegal_byte_sequence);
+    return WriteWholeFile(target, "VER " + *ansiVersion, system);
   } catch (...) {
-    return false;
+    return NotWritten(target, std::errc::not_enough_memory);
   }
 }
 

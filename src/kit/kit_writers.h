@@ -3,15 +3,15 @@
 // Each writer builds its file under a temporary name in the target's
 // directory and moves it over the target only when it is complete and on
 // the disk, so neither a failure nor a power cut ever leaves a truncated
-// file in place of a good older one. A
-// writer returns false on any failure, after closing its files and removing
-// its temporary file; it shows nothing and logs nothing.
+// file in place of a good older one. On any failure a writer closes its
+// files, removes its temporary file and gives back the error of the step
+// that failed; it shows nothing and logs nothing.
 #pragma once
 
 #include <cstddef>
 #include <string>
 
-#include "kit/file_operations.h"
+#include "kit/system.h"
 
 namespace kit {
 
@@ -22,18 +22,17 @@ inline constexpr std::size_t kCopyBlockSize = 2048;
 // read once, before anything is opened, and the source is opened before the
 // target's directory is touched: a missing source leaves no target file and
 // an older one untouched.
-bool CopyKitFile(const std::string& source, const std::string& target,
-                 FileOperations& files = RealFileOperations());
+Status CopyKitFile(const std::string& source, const std::string& target, System& system = RealSystem());
 
 // "ADR " A CR LF "LOC \" N " - Update.ver" CR LF "TIT " N, in the ANSI code page
 // of ansi_encoding.h.
 // Fails, writing nothing, when a value holds a character the code page
 // cannot hold.
-bool WriteKitConfig(const std::string& target, const std::string& address, const std::string& programName,
-                    FileOperations& files = RealFileOperations());
+Status WriteKitConfig(const std::string& target, const std::string& address, const std::string& programName,
+                      System& system = RealSystem());
 
 // "VER " V, in the same code page, with no line end.
-bool WriteKitVersion(const std::string& target, const std::string& version,
-                     FileOperations& files = RealFileOperations());
+Status WriteKitVersion(const std::string& target, const std::string& version,
+                       System& system = RealSystem());
 
 }  // namespace kit

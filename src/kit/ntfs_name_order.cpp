@@ -1,6 +1,10 @@
 #include "kit/ntfs_name_order.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
+
+#include "text/utf8.h"
 
 namespace kit {
 namespace {
@@ -14,32 +18,15 @@ std::u16string CodeUnits(std::string_view utf8) {
   std::u16string units;
   std::size_t at = 0;
   while (at < utf8.size()) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
-    const unsigned lead = byte(at);
-    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                                             : lead >= 0xF0 && lead < 0xF5   ? 4
-                                                                             : 0;
-    char32_t code = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
-    bool valid = length > 0 && at + length <= utf8.size();
-    for (std::size_t i = 1; valid && i < length; ++i) {
-      valid = (byte(at + i) & 0xC0) == 0x80;
-      code = (code << 6) | (byte(at + i) & 0x3F);
-    }
-    // Over-long forms, surrogates and values past U+10FFFF are not UTF-8.
-    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    valid = valid && code >= smallest[length] && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-    if (!valid) {
-      units.push_back(static_cast<char16_t>(0xDC00 + lead));
-      ++at;
-      continue;
-    }
-    if (code >= 0x10000) {
-      units.push_back(static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)));
-      units.push_back(static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
+    const std::optional<char32_t> code = text::DecodeUtf8(utf8, at);
+    if (!code) {
+      units.push_back(static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(utf8[at++])));
+    } else if (*code >= 0x10000) {
+      units.push_back(static_cast<char16_t>(0xD800 + ((*code - 0x10000) >> 10)));
+      units.push_back(static_cast<char16_t>(0xDC00 + ((*code - 0x10000) & 0x3FF)));
     } else {
-      units.push_back(static_cast<char16_t>(code));
+      units.push_back(static_cast<char16_t>(*code));
     }
-    at += length;
   }
   return units;
 }

@@ -1,6 +1,6 @@
-// The Next button of the parameter page: it writes the trimmed entries back
-// into their fields, runs the kit generation procedure and turns its outcome
-// into the page's message boxes, focus and navigation.
+// The Next button of the parameter page: it runs the kit generation
+// procedure on the fields, shows the entries as the procedure trimmed them,
+// and turns its outcome into the page's message boxes, focus and navigation.
 #include <exception>
 
 #include "generation/kit_generation.h"
@@ -20,16 +20,26 @@ constexpr unsigned kErrorBox = ui::mb::kIconError | ui::mb::kOk | ui::mb::kSetFo
 constexpr unsigned kReplaceBox =
     ui::mb::kIconWarning | ui::mb::kYesNo | ui::mb::kDefaultButton2 | ui::mb::kSetForeground;
 
+// The fields show the entries as the procedure trimmed them, before any
+// message box of the run.
+void ShowTrimmed(ui::Window& controls, const generation::Entries& entries) {
+  controls.SetText(ControlId::Text1, entries.name);
+  controls.SetText(ControlId::Text2, entries.version);
+  controls.SetText(ControlId::Text3, entries.address);
+}
+
 // The question before an existing kit is replaced, in a message box.
 class ReplaceQuestionBox : public generation::ReplaceQuestion {
  public:
-  explicit ReplaceQuestionBox(ui::Platform& platform) : platform_(platform) {}
-  bool ReplaceKit(const std::string& programName) override {
-    return platform_.MsgBox(messages::ReplaceKitQuestion(programName), kReplaceBox) == ui::Answer::Yes;
+  ReplaceQuestionBox(ui::Platform& platform, ui::Window& controls) : platform_(platform), controls_(controls) {}
+  bool ReplaceKit(const generation::Entries& entries) override {
+    ShowTrimmed(controls_, entries);
+    return platform_.MsgBox(messages::ReplaceKitQuestion(entries.name), kReplaceBox) == ui::Answer::Yes;
   }
 
  private:
   ui::Platform& platform_;
+  ui::Window& controls_;
 };
 
 ControlId FieldControl(generation::Field field) {
@@ -53,17 +63,15 @@ void Step1Wizard::Command2_Click() {
 
 void Step1Wizard::GenerateKit() {
   ui::Window& controls = Controls();
-  for (ControlId field : {ControlId::Text1, ControlId::Text2, ControlId::Text3}) {
-    controls.SetText(field, generation::TrimSpaces(controls.Text(field)));
-  }
   const generation::KitRequest request{.installRoot = InstallRoot,
                                        .destination = controls.Text(ControlId::Text4),
                                        .name = controls.Text(ControlId::Text1),
                                        .version = controls.Text(ControlId::Text2),
                                        .address = controls.Text(ControlId::Text3),
                                        .language = controls.Text(ControlId::Combo1)};
-  ReplaceQuestionBox question(platform_);
+  ReplaceQuestionBox question(platform_, controls);
   const Outcome outcome = generation::GenerateKit(request, question);
+  ShowTrimmed(controls, outcome.entries);
 
   switch (outcome.kind) {
     case Outcome::Kind::Refused:

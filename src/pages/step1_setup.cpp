@@ -2,6 +2,7 @@
 #include "generation/messages.h"
 #include "generation/redistributable_files.h"
 #include "kit/kit_layout.h"
+#include "kit/system_failure.h"
 #include "pages/step1_wizard.h"
 
 namespace pages {
@@ -18,7 +19,9 @@ void Step1Wizard::Form_Activate() {
 
   // The list starts empty: the controls are new at every show. Entries keep
   // the order of the directory.
-  const auto languages = generation::LanguageEntries(InstallRoot);
+  // An install tree that cannot even be read ends the application with the
+  // system's own words.
+  const auto languages = kit::ValueOrThrow(generation::LanguageEntries(InstallRoot));
   if (languages.empty()) {
     CloseWithError(messages::MissingRedistributable(messages::kNoLanguageFile));
     return;
@@ -26,7 +29,7 @@ void Step1Wizard::Form_Activate() {
   for (const auto& language : languages) controls.AddItem(ControlId::Combo1, language);
   controls.SetListIndex(ControlId::Combo1, 0);
 
-  if (auto reason = generation::MissingProgramFile(InstallRoot)) {
+  if (auto reason = kit::ValueOrThrow(generation::MissingProgramFile(InstallRoot))) {
     CloseWithError(messages::MissingRedistributable(*reason));
   }
 }

@@ -8,7 +8,7 @@
 
 #include "app/wizard.h"
 #include "fake_platform.h"
-#include "kit/kit_folder_lock.h"
+#include "kit/system.h"
 #include "program_process.h"
 
 namespace {
@@ -145,7 +145,8 @@ TEST(ProgramTest, AFileSizeLimitIsAFailedWriteThatLeavesTheOlderFileWhole) {
   EXPECT_EQ(run.err,
             "Une erreur s'est produite :\n\nEchec lors de la création du système de mise à jour automatique pour "
             "\"Mon Programme\".\n\n\nVeuillez redémarrer votre ordinateur et réessayer.\nZantrel Velquist Creator va "
-            "maintenant se fermer.\n");
+            "maintenant se fermer.\nCause : fichier trop volumineux : " +
+                tree.Root() + "/" + kKit + " - Update.exe\n");
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(tree.Read(kKit + " - Update.exe"), "an older updater copy");
   EXPECT_EQ(tree.Listing(), before);  // no temporary file left behind
@@ -214,8 +215,8 @@ TEST(ProgramTest, RunsForTheSameKitAtOnceNeverMixTheirFiles) {
 TEST(ProgramTest, ARunForAKitThatIsBeingWrittenSaysItWaitsAndWaits) {
   ProgramTree tree;
   ASSERT_EQ(tree.Run(KitArguments("Mon Programme", "1")).exitCode, 0);
-  auto held = std::make_optional(kit::KitFolderLock::Take(tree.Path("Output/Mon Programme").string(), [] {}));
-  ASSERT_EQ(held->error(), 0);
+  auto held = kit::RealSystem().LockKitFolder(tree.Path("Output/Mon Programme").string(), [] {});
+  ASSERT_TRUE(held);
 
   auto arguments = KitArguments("Mon Programme", "2");
   arguments.push_back("--replace");
@@ -233,7 +234,7 @@ TEST(ProgramTest, ARunForAKitThatIsBeingWrittenSaysItWaitsAndWaits) {
   }
   EXPECT_EQ(tree.Read(kKit + " - Update.ver"), "VER 1");
 
-  held.reset();
+  (*held).reset();
   const auto finished = tree.Wait(run);
   EXPECT_EQ(finished.exitCode, 0);
   EXPECT_EQ(finished.err, waiting);

@@ -6,14 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "built_program_win.h"
 #include "install_tree.h"
-#include "kit/kit_folder_lock.h"
-#include "kit/utf16.h"
+#include "kit/system.h"
+#include "text/wide.h"
 
 namespace {
 
@@ -36,11 +35,11 @@ class ProgramTree : public testing_support::InstallTree {
   // standard output in a file or, with brokenOut, in a pipe whose reader
   // has gone.
   PROCESS_INFORMATION Start(const std::vector<std::string>& arguments, bool brokenOut = false) const {
-    std::wstring commandLine = L"\"" + *kit::Utf8ToWide(Root()) + L"\\Zantrel Velquist Creator.exe\"";
-    for (const auto& argument : arguments) commandLine += L" \"" + *kit::Utf8ToWide(argument) + L"\"";
+    std::wstring commandLine = L"\"" + *text::Utf8ToWide(Root()) + L"\\Zantrel Velquist Creator.exe\"";
+    for (const auto& argument : arguments) commandLine += L" \"" + *text::Utf8ToWide(argument) + L"\"";
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     auto output = [&](const char* suffix) {
-      return CreateFileW(kit::Utf8ToWide(Root() + suffix)->c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+      return CreateFileW(text::Utf8ToWide(Root() + suffix)->c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
                          CREATE_ALWAYS, 0, nullptr);
     };
     STARTUPINFOW startup{};
@@ -68,7 +67,7 @@ class ProgramTree : public testing_support::InstallTree {
     GetExitCodeProcess(process.hProcess, &run.exitCode);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
-    const fs::path out(*kit::Utf8ToWide(Root() + ".out"));
+    const fs::path out(*text::Utf8ToWide(Root() + ".out"));
     if (fs::exists(out)) run.out = testing_support::ReadFileBytes(out);
     run.err = ErrSoFar();
     return run;
@@ -78,7 +77,7 @@ class ProgramTree : public testing_support::InstallTree {
     return Wait(Start(arguments, brokenOut));
   }
 
-  std::string ErrSoFar() const { return testing_support::ReadFileBytes(fs::path(*kit::Utf8ToWide(Root() + ".err"))); }
+  std::string ErrSoFar() const { return testing_support::ReadFileBytes(fs::path(*text::Utf8ToWide(Root() + ".err"))); }
 };
 
 TEST(WindowsProgramTest, WritesTheKitAndPrintsItsFolder) {
@@ -124,8 +123,8 @@ TEST(WindowsProgramTest, ARunForAKitThatAnotherRunHoldsSaysItWaitsAndWaits) {
   const std::vector<std::string> arguments{"--name", "Mon Programme", "--program-version", "1", "--address", "x",
                                            "--replace"};
   ASSERT_EQ(tree.Run(arguments).exitCode, 0u);
-  auto held = std::make_optional(kit::KitFolderLock::Take(tree.Root() + "\\Output\\Mon Programme\\", [] {}));
-  ASSERT_EQ(held->error(), 0);
+  auto held = kit::RealSystem().LockKitFolder(tree.Root() + "\\Output\\Mon Programme\\", [] {});
+  ASSERT_TRUE(held);
 
   const PROCESS_INFORMATION process = tree.Start(arguments);
   const std::string waiting =
@@ -133,7 +132,7 @@ TEST(WindowsProgramTest, ARunForAKitThatAnotherRunHoldsSaysItWaitsAndWaits) {
       "la fin de sa création.\n";
   for (int i = 0; i < 6000 && tree.ErrSoFar() != waiting; ++i) Sleep(10);
   EXPECT_EQ(WaitForSingleObject(process.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
-  held.reset();
+  (*held).reset();
   const auto finished = tree.Wait(process);
   EXPECT_EQ(finished.exitCode, 0u);
   EXPECT_EQ(finished.err, waiting);

@@ -1,5 +1,5 @@
 // The running program's directory, found without a toolkit.
-#include "kit/executable_directory.h"
+#include "kit/system.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,9 @@
 namespace {
 
 TEST(ExecutableDirectoryTest, IsTheDirectoryThatHoldsThisTestProgram) {
-  const std::string directory = kit::ExecutableDirectory();
+  const kit::Result<std::string> found = kit::RealSystem().ExecutableDirectory();
+  ASSERT_TRUE(found);
+  const std::string& directory = *found;
   ASSERT_FALSE(directory.empty());
   EXPECT_EQ(directory.front(), '/');
   EXPECT_NE(directory.back(), '/');

@@ -16,15 +16,16 @@
 #include <string>
 #include <vector>
 
-#include "kit/file_operations.h"
+#include "kit/system.h"
 #include "kit/kit_writers.h"
 #include "kit/temporary_names.h"
+#include "failing_system.h"
 #include "kit_test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using kit_test::FailingFileOperations;
+using testing_support::FailingSystem;
 using kit_test::NamesIn;
 using kit_test::ReadBytes;
 using kit_test::ScratchDirectory;
@@ -38,15 +39,15 @@ using Names = std::set<std::string>;
 TEST(FifoSource, OpeningFailsAtOnce) {
   ScratchDirectory dir;
   ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0666), 0);
-  EXPECT_EQ(kit::RealFileOperations().OpenForReading(dir / "fifo"), kit::kNoFile);
+  EXPECT_EQ(kit_test::Opened(kit::RealSystem().OpenForReading(dir / "fifo")), kit::kNoFile);
 }
 
 // The source is an ordinary file when its length is read, and a FIFO by the
 // time it is opened.
-class SourceBecomesFifo : public FailingFileOperations {
+class SourceBecomesFifo : public FailingSystem {
  public:
-  std::optional<std::uint64_t> FileLength(const std::string& path) override {
-    const std::optional<std::uint64_t> length = FailingFileOperations::FileLength(path);
+  kit::Result<std::uint64_t> FileLength(const std::string& path) override {
+    kit::Result<std::uint64_t> length = FailingSystem::FileLength(path);
     fs::remove(path);
     if (::mkfifo(path.c_str(), 0666) != 0) throw std::runtime_error("mkfifo failed");
     return length;
@@ -107,8 +108,8 @@ std::string TemporaryOfAKilledRun(const ScratchDirectory& dir, const std::string
   const pid_t child = ::fork();
   if (child == 0) {
     std::string path;
-    kit::FileOperations& files = kit::RealFileOperations();
-    const kit::FileHandle file = files.CreateTemporaryFor(target, path);
+    kit::System& files = kit::RealSystem();
+    const kit::FileHandle file = kit_test::Opened(files.CreateTemporaryFor(target, path));
     if (file != kit::kNoFile && files.Write(file, "half", 4) && files.FlushToDisk(file)) ::kill(::getpid(), SIGKILL);
     ::_exit(1);
   }
@@ -158,13 +159,13 @@ TEST(StaleTemporaries, NothingElseIsRemoved) {
 // temporary file, open or closed, until it renames it.
 TEST(StaleTemporaries, ThoseOfALiveWriterAreLeftAlone) {
   ScratchDirectory dir;
-  kit::FileOperations& files = kit::RealFileOperations();
+  kit::System& files = kit::RealSystem();
   std::string open;
-  const kit::FileHandle file = files.CreateTemporaryFor(dir / "P - Update.exe", open);
+  const kit::FileHandle file = kit_test::Opened(files.CreateTemporaryFor(dir / "P - Update.exe", open));
   ASSERT_NE(file, kit::kNoFile);
   ASSERT_TRUE(files.Write(file, "live", 4));
   std::string closed;
-  const kit::FileHandle other = files.CreateTemporaryFor(dir / "P - Update.lng", closed);
+  const kit::FileHandle other = kit_test::Opened(files.CreateTemporaryFor(dir / "P - Update.lng", closed));
   ASSERT_NE(other, kit::kNoFile);
   ASSERT_TRUE(files.Close(other));
 
@@ -223,7 +224,7 @@ TEST(Durability, FileIsFlushedWholeUnderItsTemporaryNameAndTheFolderAfterTheRena
   const std::string target = dir / "P - Update.ver";
   WriteBytes(target, "VER 0.9");
   g_watch = {true, target, {}};
-  const bool written = kit::WriteKitVersion(target, "1.0");
+  const bool written = static_cast<bool>(kit::WriteKitVersion(target, "1.0"));
   g_watch.on = false;
   ASSERT_TRUE(written);
 

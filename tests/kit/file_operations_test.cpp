@@ -1,5 +1,5 @@
 // The real file operations that the writers rest on.
-#include "kit/file_operations.h"
+#include "kit/system.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +17,12 @@ using kit_test::WriteBytes;
 
 TEST(RealFileOperations, TemporaryFileIsHiddenBesideTheTargetAndUnique) {
   ScratchDirectory dir;
-  kit::FileOperations& files = kit::RealFileOperations();
+  kit::System& files = kit::RealSystem();
   std::set<std::string> paths;
   std::vector<kit::FileHandle> handles;
   for (int i = 0; i < 20; ++i) {
     std::string path;
-    const kit::FileHandle file = files.CreateTemporaryFor(dir / "P - Update.exe", path);
+    const kit::FileHandle file = kit_test::Opened(files.CreateTemporaryFor(dir / "P - Update.exe", path));
     ASSERT_NE(file, kit::kNoFile);
     handles.push_back(file);
     paths.insert(path);
@@ -42,9 +42,9 @@ TEST(RealFileOperations, TemporaryFileIsHiddenBesideTheTargetAndUnique) {
 
 TEST(RealFileOperations, WrittenBytesReachTheFileWhenClosed) {
   ScratchDirectory dir;
-  kit::FileOperations& files = kit::RealFileOperations();
+  kit::System& files = kit::RealSystem();
   std::string path;
-  const kit::FileHandle file = files.CreateTemporaryFor(dir / "t", path);
+  const kit::FileHandle file = kit_test::Opened(files.CreateTemporaryFor(dir / "t", path));
   ASSERT_NE(file, kit::kNoFile);
   const std::string bytes = kit_test::PatternBytes(3 * kit::kStreamBufferSize + 17);
   for (std::size_t at = 0; at < bytes.size(); at += 1000)
@@ -58,14 +58,14 @@ TEST(RealFileOperations, ReadGivesFewerBytesOnlyAtTheEnd) {
   ScratchDirectory dir;
   const std::string bytes = kit_test::PatternBytes(kit::kStreamBufferSize + 100);
   WriteBytes(dir / "s", bytes);
-  kit::FileOperations& files = kit::RealFileOperations();
-  ASSERT_EQ(files.FileLength(dir / "s"), bytes.size());
-  const kit::FileHandle file = files.OpenForReading(dir / "s");
+  kit::System& files = kit::RealSystem();
+  ASSERT_EQ(kit_test::Answer(files.FileLength(dir / "s")), bytes.size());
+  const kit::FileHandle file = kit_test::Opened(files.OpenForReading(dir / "s"));
   ASSERT_NE(file, kit::kNoFile);
   std::string read(bytes.size() + 50, '\0');
-  EXPECT_EQ(files.Read(file, read.data(), kit::kStreamBufferSize - 1), kit::kStreamBufferSize - 1);
-  EXPECT_EQ(files.Read(file, read.data() + kit::kStreamBufferSize - 1, 150), 101u);
-  EXPECT_EQ(files.Read(file, read.data(), 10), 0u);
+  EXPECT_EQ(kit_test::Answer(files.Read(file, read.data(), kit::kStreamBufferSize - 1)), kit::kStreamBufferSize - 1);
+  EXPECT_EQ(kit_test::Answer(files.Read(file, read.data() + kit::kStreamBufferSize - 1, 150)), 101u);
+  EXPECT_EQ(kit_test::Answer(files.Read(file, read.data(), 10)), 0u);
   EXPECT_TRUE(files.Close(file));
   read.resize(bytes.size());
   EXPECT_EQ(read, bytes);
@@ -73,20 +73,20 @@ TEST(RealFileOperations, ReadGivesFewerBytesOnlyAtTheEnd) {
 
 TEST(RealFileOperations, LengthOnlyForOrdinaryFiles) {
   ScratchDirectory dir;
-  kit::FileOperations& files = kit::RealFileOperations();
+  kit::System& files = kit::RealSystem();
   fs::create_directory(dir / "d");
-  EXPECT_EQ(files.FileLength(dir / "d"), std::nullopt);
-  EXPECT_EQ(files.FileLength(dir / "missing"), std::nullopt);
-  EXPECT_EQ(files.FileLength(kit_test::kNullDevice), std::nullopt);
-  EXPECT_EQ(files.OpenForReading(dir / "missing"), kit::kNoFile);
+  EXPECT_EQ(kit_test::Answer(files.FileLength(dir / "d")), std::nullopt);
+  EXPECT_EQ(kit_test::Answer(files.FileLength(dir / "missing")), std::nullopt);
+  EXPECT_EQ(kit_test::Answer(files.FileLength(kit_test::kNullDevice)), std::nullopt);
+  EXPECT_EQ(kit_test::Opened(files.OpenForReading(dir / "missing")), kit::kNoFile);
 }
 
 TEST(RealFileOperations, TemporaryFileNeedsAnExistingDirectory) {
   ScratchDirectory dir;
   std::string path = "unchanged";
-  EXPECT_EQ(kit::RealFileOperations().CreateTemporaryFor(dir / "missing/t", path), kit::kNoFile);
+  EXPECT_EQ(kit_test::Opened(kit::RealSystem().CreateTemporaryFor(dir / "missing/t", path)), kit::kNoFile);
   EXPECT_EQ(path, "unchanged");
-  EXPECT_EQ(kit::RealFileOperations().CreateTemporaryFor(dir.WithSeparator(), path), kit::kNoFile);
+  EXPECT_EQ(kit_test::Opened(kit::RealSystem().CreateTemporaryFor(dir.WithSeparator(), path)), kit::kNoFile);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // File and directory tests, directory creation and the language listing,
 // on real directories.
-#include "kit/file_tests.h"
+#include "kit/system.h"
 
 #include <gtest/gtest.h>
 
@@ -21,30 +21,30 @@ const std::string kTooLongName(300, 'n');
 TEST(FileTest, OrdinaryFileExists) {
   ScratchDirectory dir;
   WriteBytes(dir / "Zantrel Velquist.exe", "MZ");
-  EXPECT_TRUE(kit::FileExists(dir / "Zantrel Velquist.exe"));
+  EXPECT_TRUE(kit_test::FileExists(dir / "Zantrel Velquist.exe"));
 }
 
 TEST(FileTest, EmptyFileExists) {
   ScratchDirectory dir;
   WriteBytes(dir / "empty", "");
-  EXPECT_TRUE(kit::FileExists(dir / "empty"));
+  EXPECT_TRUE(kit_test::FileExists(dir / "empty"));
 }
 
 TEST(FileTest, MissingFileOrDirectoryOnTheWayGivesFalse) {
   ScratchDirectory dir;
   WriteBytes(dir / "file", "x");
-  EXPECT_FALSE(kit::FileExists(dir / "missing"));
-  EXPECT_FALSE(kit::FileExists(dir / "missing/file"));
-  EXPECT_FALSE(kit::FileExists(dir / "file/below"));  // a file where a directory should be
-  EXPECT_FALSE(kit::FileExists(dir / "file/"));
-  EXPECT_FALSE(kit::FileExists(""));
+  EXPECT_FALSE(kit_test::FileExists(dir / "missing"));
+  EXPECT_FALSE(kit_test::FileExists(dir / "missing/file"));
+  EXPECT_FALSE(kit_test::FileExists(dir / "file/below"));  // a file where a directory should be
+  EXPECT_FALSE(kit_test::FileExists(dir / "file/"));
+  EXPECT_FALSE(kit_test::FileExists(""));
 }
 
 TEST(FileTest, DirectoryIsNoFile) {
   ScratchDirectory dir;
   fs::create_directory(dir / "x.lng");
-  EXPECT_FALSE(kit::FileExists(dir / "x.lng"));
-  EXPECT_FALSE(kit::FileExists(dir.path().string()));
+  EXPECT_FALSE(kit_test::FileExists(dir / "x.lng"));
+  EXPECT_FALSE(kit_test::FileExists(dir.path().string()));
 }
 
 // A path that the system cannot form names no file, as a language typed
@@ -52,42 +52,42 @@ TEST(FileTest, DirectoryIsNoFile) {
 TEST(FileTest, PathThatCannotBeFormedGivesFalse) {
   ScratchDirectory dir;
   WriteBytes(dir / "file", "x");
-  EXPECT_FALSE(kit::FileExists(dir / kTooLongName));
-  EXPECT_FALSE(kit::FileExists(dir / (std::string(252, 'n') + ".lng")));
-  EXPECT_FALSE(kit::FileExists(dir / (kTooLongName + "/file")));
-  EXPECT_FALSE(kit::FileExists(dir.WithSeparator() + std::string(5000, 'n')));
-  EXPECT_FALSE(kit::FileExists(dir.WithSeparator() + std::string("file\0.lng", 9)));
+  EXPECT_FALSE(kit_test::FileExists(dir / kTooLongName));
+  EXPECT_FALSE(kit_test::FileExists(dir / (std::string(252, 'n') + ".lng")));
+  EXPECT_FALSE(kit_test::FileExists(dir / (kTooLongName + "/file")));
+  EXPECT_FALSE(kit_test::FileExists(dir.WithSeparator() + std::string(5000, 'n')));
+  EXPECT_FALSE(kit_test::FileExists(dir.WithSeparator() + std::string("file\0.lng", 9)));
 }
 
 TEST(DirectoryTest, TrailingSeparatorDoesNotMatter) {
   ScratchDirectory dir;
   fs::create_directory(dir / "Output");
-  EXPECT_TRUE(kit::DirectoryExists(dir / "Output"));
-  EXPECT_TRUE(kit::DirectoryExists(dir / "Output/"));
+  EXPECT_TRUE(kit_test::DirectoryExists(dir / "Output"));
+  EXPECT_TRUE(kit_test::DirectoryExists(dir / "Output/"));
 }
 
 TEST(DirectoryTest, FileOrMissingPathIsNoDirectory) {
   ScratchDirectory dir;
   WriteBytes(dir / "file", "x");
-  EXPECT_FALSE(kit::DirectoryExists(dir / "file"));
-  EXPECT_FALSE(kit::DirectoryExists(dir / "file/"));
-  EXPECT_FALSE(kit::DirectoryExists(dir / "missing/"));
-  EXPECT_FALSE(kit::DirectoryExists(dir / "missing/below/"));
-  EXPECT_FALSE(kit::DirectoryExists(""));
+  EXPECT_FALSE(kit_test::DirectoryExists(dir / "file"));
+  EXPECT_FALSE(kit_test::DirectoryExists(dir / "file/"));
+  EXPECT_FALSE(kit_test::DirectoryExists(dir / "missing/"));
+  EXPECT_FALSE(kit_test::DirectoryExists(dir / "missing/below/"));
+  EXPECT_FALSE(kit_test::DirectoryExists(""));
 }
 
 TEST(DirectoryTest, PathThatCannotBeFormedGivesFalse) {
   ScratchDirectory dir;
   fs::create_directory(dir / "d");
-  EXPECT_FALSE(kit::DirectoryExists(dir / (kTooLongName + "/")));
-  EXPECT_FALSE(kit::DirectoryExists(dir.WithSeparator() + std::string("d\0", 2)));
+  EXPECT_FALSE(kit_test::DirectoryExists(dir / (kTooLongName + "/")));
+  EXPECT_FALSE(kit_test::DirectoryExists(dir.WithSeparator() + std::string("d\0", 2)));
 }
 
 TEST(DirectoryCreation, CreatesOneLevel) {
   ScratchDirectory dir;
-  kit::CreateDirectoryLevel(dir / "Output/");
+  kit_test::CreateDirectoryLevel(dir / "Output/");
   EXPECT_TRUE(fs::is_directory(dir / "Output"));
-  kit::CreateDirectoryLevel(dir / "Output/Mon Programme");
+  kit_test::CreateDirectoryLevel(dir / "Output/Mon Programme");
   EXPECT_TRUE(fs::is_directory(dir / "Output/Mon Programme"));
 }
 
@@ -95,41 +95,41 @@ TEST(DirectoryCreation, ExistingDirectoryIsLeftAsItIs) {
   ScratchDirectory dir;
   fs::create_directory(dir / "Output");
   WriteBytes(dir / "Output/kept", "x");
-  EXPECT_NO_THROW(kit::CreateDirectoryLevel(dir / "Output"));
+  EXPECT_NO_THROW(kit_test::CreateDirectoryLevel(dir / "Output"));
   EXPECT_EQ(kit_test::ReadBytes(dir / "Output/kept"), "x");
 }
 
 TEST(DirectoryCreation, MissingParentThrows) {
   ScratchDirectory dir;
-  EXPECT_THROW(kit::CreateDirectoryLevel(dir / "a/b"), fs::filesystem_error);
+  EXPECT_THROW(kit_test::CreateDirectoryLevel(dir / "a/b"), kit::SystemFailure);
   EXPECT_FALSE(fs::exists(dir / "a"));
 }
 
 TEST(DirectoryCreation, FileInItsPlaceThrows) {
   ScratchDirectory dir;
   WriteBytes(dir / "Output", "file");
-  EXPECT_THROW(kit::CreateDirectoryLevel(dir / "Output"), fs::filesystem_error);
+  EXPECT_THROW(kit_test::CreateDirectoryLevel(dir / "Output"), kit::SystemFailure);
   EXPECT_EQ(kit_test::ReadBytes(dir / "Output"), "file");
 }
 
 TEST(DirectoryCreation, InvalidNameThrows) {
   ScratchDirectory dir;
-  EXPECT_THROW(kit::CreateDirectoryLevel(dir / kTooLongName), fs::filesystem_error);
+  EXPECT_THROW(kit_test::CreateDirectoryLevel(dir / kTooLongName), kit::SystemFailure);
 }
 
 TEST(LanguageListing, EveryListedNamePassesTheFileTest) {
   ScratchDirectory dir;
   for (const std::string name : {"a.lng", "B.lng", ".c.lng", "d.LNG", "e.lng"}) WriteBytes(dir / name, name);
   fs::create_directory(dir / "f.lng");
-  for (const std::string& name : kit::ListFilesWithExtension(dir.WithSeparator(), ".lng"))
-    EXPECT_TRUE(kit::FileExists(dir.WithSeparator() + name)) << name;
+  for (const std::string& name : kit_test::ListFilesWithExtension(dir.WithSeparator(), ".lng"))
+    EXPECT_TRUE(kit_test::FileExists(dir.WithSeparator() + name)) << name;
 }
 
 TEST(LanguageListing, MissingDirectoryGivesAnEmptyList) {
   ScratchDirectory dir;
-  EXPECT_TRUE(kit::ListFilesWithExtension(dir / "Language Files/", ".lng").empty());
+  EXPECT_TRUE(kit_test::ListFilesWithExtension(dir / "Language Files/", ".lng").empty());
   WriteBytes(dir / "file", "x");
-  EXPECT_TRUE(kit::ListFilesWithExtension(dir / "file/", ".lng").empty());
+  EXPECT_TRUE(kit_test::ListFilesWithExtension(dir / "file/", ".lng").empty());
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <set>
 
-#include "kit/file_tests.h"
+#include "kit/system.h"
 #include "kit/kit_layout.h"
 #include "kit_test_support.h"
 
@@ -45,10 +45,10 @@ TEST(FileTestWindows, HiddenOrSystemFileCountsAsAbsent) {
   AddAttributes(dir / "system.exe", FILE_ATTRIBUTE_SYSTEM);
   AddAttributes(dir / "both.exe", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
   AddAttributes(dir / "read-only.exe", FILE_ATTRIBUTE_READONLY);
-  EXPECT_FALSE(kit::FileExists(dir / "hidden.exe"));
-  EXPECT_FALSE(kit::FileExists(dir / "system.exe"));
-  EXPECT_FALSE(kit::FileExists(dir / "both.exe"));
-  EXPECT_TRUE(kit::FileExists(dir / "read-only.exe"));
+  EXPECT_FALSE(kit_test::FileExists(dir / "hidden.exe"));
+  EXPECT_FALSE(kit_test::FileExists(dir / "system.exe"));
+  EXPECT_FALSE(kit_test::FileExists(dir / "both.exe"));
+  EXPECT_TRUE(kit_test::FileExists(dir / "read-only.exe"));
   SetFileAttributesW(PathOf(dir / "read-only.exe").c_str(), FILE_ATTRIBUTE_NORMAL);  // so that it can be removed
 }
 
@@ -57,46 +57,46 @@ TEST(FileTestWindows, FileInsideHiddenDirectoryCounts) {
   fs::create_directory(PathOf(dir / "Caché"));
   AddAttributes(dir / "Caché", FILE_ATTRIBUTE_HIDDEN);
   WriteBytes(dir / "Caché\\visible", "x");
-  EXPECT_TRUE(kit::FileExists(dir / "Caché\\visible"));
+  EXPECT_TRUE(kit_test::FileExists(dir / "Caché\\visible"));
 }
 
 TEST(FileTestWindows, NamesCompareWithoutRegardToCase) {
   ScratchDirectory dir;
   WriteBytes(dir / "Français.lng", "x");
-  EXPECT_TRUE(kit::FileExists(dir / "Français.lng"));
-  EXPECT_TRUE(kit::FileExists(dir / "français.lng"));
-  EXPECT_TRUE(kit::FileExists(dir / "FRANÇAIS.LNG"));
+  EXPECT_TRUE(kit_test::FileExists(dir / "Français.lng"));
+  EXPECT_TRUE(kit_test::FileExists(dir / "français.lng"));
+  EXPECT_TRUE(kit_test::FileExists(dir / "FRANÇAIS.LNG"));
 }
 
 // A device name answers with file attributes in any directory.
 TEST(FileTestWindows, DeviceNameIsNoFile) {
   ScratchDirectory dir;
-  EXPECT_FALSE(kit::FileExists(dir / "NUL"));
-  EXPECT_FALSE(kit::FileExists(dir / "CON"));
+  EXPECT_FALSE(kit_test::FileExists(dir / "NUL"));
+  EXPECT_FALSE(kit_test::FileExists(dir / "CON"));
 }
 
 TEST(FileTestWindows, NameWindowsCannotHoldIsAbsent) {
   ScratchDirectory dir;
-  EXPECT_FALSE(kit::FileExists(dir / "a*b.lng"));
-  EXPECT_FALSE(kit::FileExists(dir / "a?.lng"));
-  EXPECT_FALSE(kit::FileExists(std::string("bad \xC3")));  // not UTF-8
+  EXPECT_FALSE(kit_test::FileExists(dir / "a*b.lng"));
+  EXPECT_FALSE(kit_test::FileExists(dir / "a?.lng"));
+  EXPECT_FALSE(kit_test::FileExists(std::string("bad \xC3")));  // not UTF-8
 }
 
 TEST(DirectoryTestWindows, BothSeparatorsAndATrailingOneAreAccepted) {
   ScratchDirectory dir;
   fs::create_directory(PathOf(dir / "Output"));
-  EXPECT_TRUE(kit::DirectoryExists(dir / "Output\\"));
-  EXPECT_TRUE(kit::DirectoryExists(dir / "Output/"));
-  EXPECT_TRUE(kit::DirectoryExists(dir / "OUTPUT"));
+  EXPECT_TRUE(kit_test::DirectoryExists(dir / "Output\\"));
+  EXPECT_TRUE(kit_test::DirectoryExists(dir / "Output/"));
+  EXPECT_TRUE(kit_test::DirectoryExists(dir / "OUTPUT"));
 }
 
 TEST(DirectoryCreationWindows, CreatesOneLevelWithATrailingBackslash) {
   ScratchDirectory dir;
-  kit::CreateDirectoryLevel(dir / "Output\\");
-  kit::CreateDirectoryLevel(dir / "Output\\Éditeur\\");
+  kit_test::CreateDirectoryLevel(dir / "Output\\");
+  kit_test::CreateDirectoryLevel(dir / "Output\\Éditeur\\");
   EXPECT_TRUE(fs::is_directory(PathOf(dir / "Output\\Éditeur")));
-  EXPECT_NO_THROW(kit::CreateDirectoryLevel(dir / "OUTPUT\\"));
-  EXPECT_THROW(kit::CreateDirectoryLevel(dir / "a\\b\\"), fs::filesystem_error);
+  EXPECT_NO_THROW(kit_test::CreateDirectoryLevel(dir / "OUTPUT\\"));
+  EXPECT_THROW(kit_test::CreateDirectoryLevel(dir / "a\\b\\"), kit::SystemFailure);
 }
 
 TEST(LanguageListingWindows, VisibleOrdinaryFilesWhateverTheCaseOfTheExtension) {
@@ -109,12 +109,12 @@ TEST(LanguageListingWindows, VisibleOrdinaryFilesWhateverTheCaseOfTheExtension) 
   AddAttributes(dir / "Système.lng", FILE_ATTRIBUTE_SYSTEM);
   fs::create_directory(PathOf(dir / "x.lng"));
 
-  const std::vector<std::string> names = kit::ListFilesWithExtension(dir.WithSeparator(), ".lng");
+  const std::vector<std::string> names = kit_test::ListFilesWithExtension(dir.WithSeparator(), ".lng");
   EXPECT_EQ(names.size(), 4u);
   EXPECT_EQ(AsSet(names), (std::set<std::string>{"Français.lng", "ALLEMAND.LNG", "Anglais.Lng", ".lng"}));
   // Each comes back through its entry, with the extension in lower case.
   for (const std::string& name : names)
-    EXPECT_TRUE(kit::FileExists(dir.WithSeparator() + kit::LanguageEntryFromFileName(name) + ".lng")) << name;
+    EXPECT_TRUE(kit_test::FileExists(dir.WithSeparator() + kit::LanguageEntryFromFileName(name) + ".lng")) << name;
 }
 
 // "*.lng" also matches a long name whose short 8.3 alias ends with ".LNG"
@@ -124,14 +124,14 @@ TEST(LanguageListingWindows, NameMatchedOnlyThroughItsShortAliasIsNotListed) {
   WriteBytes(dir / "a.lngx", "x");
   WriteBytes(dir / "Langue.lngbak", "x");
   if (SearchedNames(dir / "*.lng").empty()) GTEST_SKIP() << "this file system gives no 8.3 aliases";
-  EXPECT_TRUE(kit::ListFilesWithExtension(dir.WithSeparator(), ".lng").empty());
+  EXPECT_TRUE(kit_test::ListFilesWithExtension(dir.WithSeparator(), ".lng").empty());
 }
 
 // The names come in the order of the system's search, never sorted.
 TEST(LanguageListingWindows, SearchOrderIsKept) {
   ScratchDirectory dir;
   for (int i = 0; i < 40; ++i) WriteBytes(dir / ("langue " + std::to_string((i * 17) % 40) + ".lng"), "x");
-  const std::vector<std::string> names = kit::ListFilesWithExtension(dir.WithSeparator(), ".lng");
+  const std::vector<std::string> names = kit_test::ListFilesWithExtension(dir.WithSeparator(), ".lng");
   EXPECT_EQ(names.size(), 40u);
   EXPECT_EQ(names, SearchedNames(dir / "*.lng"));
 }

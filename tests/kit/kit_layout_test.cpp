@@ -7,19 +7,15 @@
 
 #include <algorithm>
 
+#include "system_facts.h"
+
 namespace {
 
 using kit::KitFile;
 
-#ifdef _WIN32
-const std::string kInstall = "C:\\Outils\\Assistant";
-const std::string kRootDirectory = "C:\\";
-const std::string kRootInstallRoot = "C:";
-#else
-const std::string kInstall = "/opt/zvc";
-const std::string kRootDirectory = "/";
-const std::string kRootInstallRoot = "";
-#endif
+using testing_support::kRootDirectory;
+using testing_support::kRootInstallRoot;
+const std::string kInstall = testing_support::kExampleInstallRoot;
 
 // A path written with "/", in the system's separator.
 std::string Native(std::string path) {

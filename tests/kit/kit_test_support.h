@@ -1,12 +1,8 @@
-// Helpers shared by the kit tests: a private scratch directory, whole-file
-// reads and writes, and file operations that fail on request. Paths are
-// UTF-8 strings, as in the program; they become std::filesystem paths only
-// through PathOf, which reads them as UTF-8 on every system.
+// Helpers shared by the kit tests: a private scratch directory and
+// whole-file reads and writes. Paths are UTF-8 strings, as in the program;
+// they become std::filesystem paths only through PathOf, which reads them
+// as UTF-8 on every system.
 #pragma once
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 #include <atomic>
 #include <cerrno>
@@ -21,8 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "kit/file_operations.h"
 #include "kit/kit_layout.h"
+#include "kit/system.h"
+#include "kit/system_failure.h"
 
 namespace kit_test {
 
@@ -91,23 +88,17 @@ inline std::set<std::string> NamesIn(const fs::path& directory) {
 inline std::set<std::string> NamesIn(const std::string& directory) { return NamesIn(PathOf(directory)); }
 
 // True when the file is hidden: marked so on Windows, named with a leading
-// point on Linux.
-inline bool IsHidden(const std::string& path) {
-#ifdef _WIN32
-  const DWORD attributes = GetFileAttributesW(PathOf(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
-#else
-  return Utf8Of(PathOf(path).filename()).starts_with('.');
-#endif
-}
+// point on Linux (kit_test_system_win.cpp, kit_test_system_posix.cpp).
+bool IsHidden(const std::string& path);
 
 // The system's device that swallows everything: a file name that names no
 // ordinary file.
-#ifdef _WIN32
-inline constexpr const char* kNullDevice = "NUL";
-#else
-inline constexpr const char* kNullDevice = "/dev/null";
-#endif
+extern const char* const kNullDevice;
+
+// The C1 controls to which the system's own Windows-1252 table gives a
+// byte: none in the Linux edition's table, 0x81, 0x8D, 0x8F, 0x90 and 0x9D
+// in Windows' own.
+extern const std::set<char32_t> kControlsWithAByte;
 
 // Every byte value in turn, then lone CR and LF bytes, up to `size` bytes.
 inline std::string PatternBytes(std::size_t size) {
@@ -127,80 +118,27 @@ inline std::string PatternBytes(std::size_t size) {
   return bytes;
 }
 
-// The real file operations, with any single step made to fail: the step
-// numbered failAt (counting from 1) fails as a disk would. A read or flush
-// fails with EIO, a write as on a full disk, a close after really closing
-// the file, a rename or removal without doing anything. failAt 0 fails
-// nothing, which counts the steps of a run. It also counts the files left
-// open and names each step in the order taken.
-class FailingFileOperations : public kit::FileOperations {
- public:
-  explicit FailingFileOperations(int failAt = 0, kit::FileOperations& real = kit::RealFileOperations())
-      : real_(real), failAt_(failAt) {}
+// What the cases compare: the value of a result, or nothing when the step
+// failed; an open file, or kNoFile.
+template <typename T>
+std::optional<T> Answer(const kit::Result<T>& result) {
+  if (!result) return std::nullopt;
+  return *result;
+}
+inline kit::FileHandle Opened(const kit::Result<kit::FileHandle>& result) { return result ? *result : kit::kNoFile; }
 
-  int steps() const { return steps_; }
-  const std::vector<std::string>& stepNames() const { return stepNames_; }
-  int openFiles() const { return openFiles_; }
-  bool failed() const { return failed_; }
-
-  std::optional<std::uint64_t> FileLength(const std::string& path) override {
-    if (FailsNow("FileLength", ENOENT)) return std::nullopt;
-    return real_.FileLength(path);
-  }
-  kit::FileHandle OpenForReading(const std::string& path) override {
-    if (FailsNow("OpenForReading", EACCES)) return kit::kNoFile;
-    return Opened(real_.OpenForReading(path));
-  }
-  kit::FileHandle CreateTemporaryFor(const std::string& target, std::string& temporaryPath) override {
-    if (FailsNow("CreateTemporaryFor", EACCES)) return kit::kNoFile;
-    return Opened(real_.CreateTemporaryFor(target, temporaryPath));
-  }
-  std::optional<std::size_t> Read(kit::FileHandle file, char* buffer, std::size_t size) override {
-    if (FailsNow("Read", EIO)) return std::nullopt;
-    return real_.Read(file, buffer, size);
-  }
-  bool Write(kit::FileHandle file, const char* data, std::size_t size) override {
-    if (FailsNow("Write", ENOSPC)) return false;
-    return real_.Write(file, data, size);
-  }
-  bool FlushToDisk(kit::FileHandle file) override {
-    if (FailsNow("FlushToDisk", EIO)) return false;
-    return real_.FlushToDisk(file);
-  }
-  bool Close(kit::FileHandle file) override {
-    const bool fails = FailsNow("Close", EIO);
-    --openFiles_;
-    const bool closed = real_.Close(file);
-    return closed && !fails;
-  }
-  bool RenameOver(const std::string& from, const std::string& to) override {
-    if (FailsNow("RenameOver", EXDEV)) return false;
-    return real_.RenameOver(from, to);
-  }
-  bool Remove(const std::string& path) override {
-    if (FailsNow("Remove", EIO)) return false;
-    return real_.Remove(path);
-  }
-
- private:
-  bool FailsNow(const char* name, int error) {
-    stepNames_.push_back(name);
-    if (++steps_ != failAt_) return false;
-    failed_ = true;
-    errno = error;
-    return true;
-  }
-  kit::FileHandle Opened(kit::FileHandle file) {
-    if (file != kit::kNoFile) ++openFiles_;
-    return file;
-  }
-
-  kit::FileOperations& real_;
-  int failAt_;
-  int steps_ = 0;
-  std::vector<std::string> stepNames_;
-  int openFiles_ = 0;
-  bool failed_ = false;
-};
+// The real system's answers, for cases where a system error is no part of
+// what is tested: the error comes out as a SystemFailure and fails the case.
+inline bool FileExists(const std::string& path) { return kit::ValueOrThrow(kit::RealSystem().FileExists(path)); }
+inline bool DirectoryExists(const std::string& path) {
+  return kit::ValueOrThrow(kit::RealSystem().DirectoryExists(path));
+}
+inline void CreateDirectoryLevel(const std::string& path) {
+  if (kit::Status made = kit::RealSystem().CreateDirectoryLevel(path); !made) throw kit::SystemFailure(made.error());
+}
+inline std::vector<std::string> ListFilesWithExtension(const std::string& directory, const std::string& extension) {
+  return kit::ValueOrThrow(kit::RealSystem().ListFilesWithExtension(directory, extension));
+}
+inline std::string ExecutableDirectory() { return kit::ValueOrThrow(kit::RealSystem().ExecutableDirectory()); }
 
 }  // namespace kit_test

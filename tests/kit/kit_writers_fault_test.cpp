@@ -9,12 +9,13 @@
 #include <set>
 
 #include "kit/kit_writers.h"
+#include "failing_system.h"
 #include "kit_test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using kit_test::FailingFileOperations;
+using testing_support::FailingSystem;
 using kit_test::NamesIn;
 using kit_test::PatternBytes;
 using kit_test::ReadBytes;
@@ -22,7 +23,7 @@ using kit_test::ScratchDirectory;
 using kit_test::WriteBytes;
 using Names = std::set<std::string>;
 
-using Writer = std::function<bool(const ScratchDirectory&, kit::FileOperations&)>;
+using Writer = std::function<kit::Status(const ScratchDirectory&, kit::System&)>;
 
 // Runs the writer once without failure to count its steps, then once per
 // step with that step failing. `before` lists the directory's names before
@@ -34,7 +35,7 @@ void FailEveryStepInTurn(const Writer& writer, const std::string& targetName, bo
   {
     ScratchDirectory dir;
     WriteBytes(dir / "source", PatternBytes(2 * 2048 + 904));
-    FailingFileOperations counting;
+    FailingSystem counting;
     ASSERT_TRUE(writer(dir, counting));
     steps = counting.steps();
     EXPECT_EQ(counting.openFiles(), 0);
@@ -48,7 +49,7 @@ void FailEveryStepInTurn(const Writer& writer, const std::string& targetName, bo
     if (olderTarget) WriteBytes(dir / targetName, older);
     const Names before = NamesIn(dir.path());
 
-    FailingFileOperations failing(failAt);
+    FailingSystem failing(failAt);
     EXPECT_FALSE(writer(dir, failing));
     EXPECT_TRUE(failing.failed());
     EXPECT_EQ(failing.openFiles(), 0) << "a file was left open";
@@ -66,13 +67,13 @@ constexpr int kCopySteps = 13;
 // Create, write, flush to the disk, close, rename.
 constexpr int kTextSteps = 5;
 
-const Writer kCopy = [](const ScratchDirectory& dir, kit::FileOperations& files) {
+const Writer kCopy = [](const ScratchDirectory& dir, kit::System& files) {
   return kit::CopyKitFile(dir / "source", dir / "P - Update.exe", files);
 };
-const Writer kConfig = [](const ScratchDirectory& dir, kit::FileOperations& files) {
+const Writer kConfig = [](const ScratchDirectory& dir, kit::System& files) {
   return kit::WriteKitConfig(dir / "P - Update.cfg", "http://a.b/", "P", files);
 };
-const Writer kVersion = [](const ScratchDirectory& dir, kit::FileOperations& files) {
+const Writer kVersion = [](const ScratchDirectory& dir, kit::System& files) {
   return kit::WriteKitVersion(dir / "P - Update.ver", "1.0.0.0", files);
 };
 
@@ -89,22 +90,22 @@ TEST(Durability, FinishedFileIsFlushedBeforeItReplacesTheTarget) {
   using Steps = std::vector<std::string>;
   ScratchDirectory dir;
   WriteBytes(dir / "source", "bytes");
-  FailingFileOperations copy;
+  FailingSystem copy;
   ASSERT_TRUE(kCopy(dir, copy));
   EXPECT_EQ(copy.stepNames(), (Steps{"FileLength", "OpenForReading", "CreateTemporaryFor", "Read", "Write", "Close",
                                      "FlushToDisk", "Close", "RenameOver"}));
-  FailingFileOperations version;
+  FailingSystem version;
   ASSERT_TRUE(kVersion(dir, version));
   EXPECT_EQ(version.stepNames(), (Steps{"CreateTemporaryFor", "Write", "FlushToDisk", "Close", "RenameOver"}));
 }
 
 // Real operations whose length of the source is off by `delta` bytes, as
 // when the source changes between the length and the copy.
-class ShiftedLength : public FailingFileOperations {
+class ShiftedLength : public FailingSystem {
  public:
   explicit ShiftedLength(std::int64_t delta) : delta_(delta) {}
-  std::optional<std::uint64_t> FileLength(const std::string& path) override {
-    const std::optional<std::uint64_t> length = FailingFileOperations::FileLength(path);
+  kit::Result<std::uint64_t> FileLength(const std::string& path) override {
+    kit::Result<std::uint64_t> length = FailingSystem::FileLength(path);
     if (!length) return length;
     return static_cast<std::uint64_t>(static_cast<std::int64_t>(*length) + delta_);
   }
@@ -138,40 +139,43 @@ TEST(ChangingSource, SourceLongerThanItsLengthGivesItsFirstBytes) {
 
 // A source far beyond 32-bit lengths, simulated in memory: the copy must
 // read and write it whole, block after block, and rename it into place.
-class HugeSource : public kit::FileOperations {
+class HugeSource : public FailingSystem {
  public:
   explicit HugeSource(std::uint64_t length) : length_(length) {}
 
-  std::optional<std::uint64_t> FileLength(const std::string&) override { return length_; }
-  kit::FileHandle OpenForReading(const std::string&) override { return kit::FileHandle{1}; }
-  kit::FileHandle CreateTemporaryFor(const std::string& target, std::string& temporaryPath) override {
+  kit::Result<std::uint64_t> FileLength(const std::string&) override { return length_; }
+  kit::Result<kit::FileHandle> OpenForReading(const std::string&) override { return kit::FileHandle{1}; }
+  kit::Result<kit::FileHandle> CreateTemporaryFor(const std::string& target, std::string& temporaryPath) override {
     temporaryPath = target + ".temporary";
     return kit::FileHandle{2};
   }
-  std::optional<std::size_t> Read(kit::FileHandle file, char* buffer, std::size_t size) override {
-    if (file != kit::FileHandle{1}) return std::nullopt;
+  kit::Result<std::size_t> Read(kit::FileHandle file, char* buffer, std::size_t size) override {
+    if (file != kit::FileHandle{1}) return Wrong();
     const std::size_t got = static_cast<std::size_t>(std::min<std::uint64_t>(size, length_ - readBytes_));
     // Each block carries its offset, so the writes can be checked in order.
     if (got >= sizeof readBytes_) std::memcpy(buffer, &readBytes_, sizeof readBytes_);
     readBytes_ += got;
     return got;
   }
-  bool Write(kit::FileHandle file, const char* data, std::size_t size) override {
-    if (file != kit::FileHandle{2}) return false;
+  kit::Status Write(kit::FileHandle file, const char* data, std::size_t size) override {
+    if (file != kit::FileHandle{2}) return Wrong();
     std::uint64_t offset = 0;
     if (size >= sizeof offset) std::memcpy(&offset, data, sizeof offset);
     if (size >= sizeof offset && offset != writtenBytes_) outOfOrder_ = true;
     writtenBytes_ += size;
     lastWrite_ = size;
-    return true;
+    return {};
   }
-  bool FlushToDisk(kit::FileHandle file) override { return file == kit::FileHandle{2}; }
-  bool Close(kit::FileHandle) override { return true; }
-  bool RenameOver(const std::string& from, const std::string& to) override {
+  kit::Status FlushToDisk(kit::FileHandle file) override {
+    if (file != kit::FileHandle{2}) return Wrong();
+    return {};
+  }
+  kit::Status Close(kit::FileHandle) override { return {}; }
+  kit::Status RenameOver(const std::string& from, const std::string& to) override {
     renamed_ = from + " -> " + to;
-    return true;
+    return {};
   }
-  bool Remove(const std::string&) override { return false; }
+  kit::Status Remove(const std::string&) override { return Wrong(); }
 
   std::uint64_t writtenBytes() const { return writtenBytes_; }
   std::size_t lastWrite() const { return lastWrite_; }
@@ -185,6 +189,8 @@ class HugeSource : public kit::FileOperations {
   std::size_t lastWrite_ = 0;
   bool outOfOrder_ = false;
   std::string renamed_;
+
+  static kit::SystemError Wrong() { return {std::make_error_code(std::errc::bad_file_descriptor), {}, "huge source"}; }
 };
 
 TEST(HugeSource, BeyondFourGibibytesIsCopiedWhole) {
@@ -206,9 +212,9 @@ TEST(HugeSource, TwoGibibytesExactlyIsCopiedWhole) {
 }
 
 // An exception from a file operation is a failure like any other.
-class ThrowingWrite : public FailingFileOperations {
+class ThrowingWrite : public FailingSystem {
  public:
-  bool Write(kit::FileHandle, const char*, std::size_t) override { throw std::bad_alloc(); }
+  kit::Status Write(kit::FileHandle, const char*, std::size_t) override { throw std::bad_alloc(); }
 };
 
 TEST(FailingStep, ExceptionInsideAWriterGivesFalseAndCleansUp) {

@@ -89,12 +89,14 @@ TEST(RealWriteFailure, CopyRefusedPartWayLeavesTheOlderTargetWhole) {
   ScratchDirectory dir;
   WriteBytes(dir / "source", PatternBytes(1024 * 1024));
   WriteBytes(dir / "target", "older");
-  bool copied;
+  kit::Status copied;
   {
     FileSizeLimit limit(300 * 1024);
     copied = kit::CopyKitFile(dir / "source", dir / "target");
   }
-  EXPECT_FALSE(copied);
+  ASSERT_FALSE(copied);
+  // The system's own error comes back, for a message to name its cause.
+  EXPECT_EQ(copied.error().code, std::errc::file_too_large);
   EXPECT_EQ(ReadBytes(dir / "target"), "older");
   EXPECT_EQ(NamesIn(dir.path()), (Names{"source", "target"}));
 }
@@ -105,8 +107,8 @@ TEST(RealWriteFailure, ErrorWhenClosingFailsTheTextWriters) {
   ScratchDirectory dir;
   WriteBytes(dir / "p.cfg", "older cfg");
   WriteBytes(dir / "p.ver", "older ver");
-  bool config;
-  bool version;
+  kit::Status config;
+  kit::Status version;
   {
     FileSizeLimit limit(3);
     config = kit::WriteKitConfig(dir / "p.cfg", kAddress, "Mon Programme");

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "kit/kit_layout.h"
+#include "failing_system.h"
 #include "kit_test_support.h"
 
 namespace {
@@ -222,7 +223,7 @@ TEST(Copy, DirectoryAsSourceIsRefused) {
 TEST(Copy, MissingTargetDirectoryFailsAndClosesTheSource) {
   ScratchDirectory dir;
   WriteBytes(dir / "source", PatternBytes(3000));
-  kit_test::FailingFileOperations counting;
+  testing_support::FailingSystem counting;
   EXPECT_FALSE(kit::CopyKitFile(dir / "source", dir / "Output/Mon Programme/P - Update.exe", counting));
   EXPECT_EQ(counting.openFiles(), 0);
   EXPECT_EQ(NamesIn(dir.path()), Names{"source"});

@@ -11,8 +11,8 @@
 #include <utility>
 
 #include "kit/ansi_encoding.h"
-#include "kit/executable_directory.h"
-#include "kit/file_tests.h"
+#include "kit/system.h"
+#include "kit/system.h"
 #include "kit/kit_writers.h"
 #include "kit_test_support.h"
 
@@ -62,7 +62,7 @@ class OtherProgramHolding {
     startup.hStdInput = inputRead;
     startup.hStdOutput = outputWrite;
     startup.hStdError = outputWrite;
-    const std::wstring program = PathOf(kit::ExecutableDirectory() + "\\hold_file.exe").wstring();
+    const std::wstring program = PathOf(kit_test::ExecutableDirectory() + "\\hold_file.exe").wstring();
     std::wstring commandLine = L"hold_file \"" + PathOf(path).wstring() + L"\"";
     started_ = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                               &startup, &process_);
@@ -140,9 +140,9 @@ TEST(SystemCodePage, CharacterItCannotHoldIsRefusedNeverReplaced) {
 
 TEST(TemporaryFileWindows, HiddenWhileWrittenAndReadableByOthers) {
   ScratchDirectory dir;
-  kit::FileOperations& files = kit::RealFileOperations();
+  kit::System& files = kit::RealSystem();
   std::string temporary;
-  const kit::FileHandle file = files.CreateTemporaryFor(dir / "P - Update.exe", temporary);
+  const kit::FileHandle file = kit_test::Opened(files.CreateTemporaryFor(dir / "P - Update.exe", temporary));
   ASSERT_NE(file, kit::kNoFile);
   EXPECT_NE(AttributesOf(temporary) & FILE_ATTRIBUTE_HIDDEN, 0u);
   ASSERT_TRUE(files.Write(file, "MZ", 2));
@@ -251,7 +251,7 @@ TEST(PathLimitWindows, TargetAtTheLimitIsWritten) {
   ASSERT_LT(used, 259u);
   const std::string folder = std::string(259 - used, 'd');
   ASSERT_LE(folder.size(), 255u);
-  kit::CreateDirectoryLevel(dir / folder);
+  kit_test::CreateDirectoryLevel(dir / folder);
   const std::string target = dir / folder + "\\" + name;
   ASSERT_EQ(PathOf(target).wstring().size(), 259u);
   ASSERT_TRUE(kit::CopyKitFile(dir / "source", target));
@@ -263,8 +263,8 @@ TEST(PathLimitWindows, TargetAtTheLimitIsWritten) {
 // The program's own directory
 
 TEST(ExecutableDirectoryWindows, IsTheTestProgramsDirectory) {
-  const std::string directory = kit::ExecutableDirectory();
-  EXPECT_TRUE(kit::FileExists(directory + "\\kit_tests.exe")) << directory;
+  const std::string directory = kit_test::ExecutableDirectory();
+  EXPECT_TRUE(kit_test::FileExists(directory + "\\kit_tests.exe")) << directory;
   EXPECT_FALSE(directory.ends_with("\\"));
 }
 
@@ -302,7 +302,7 @@ std::string OutputOf(const std::wstring& program) {
 TEST(ExecutableDirectoryWindows, AtTheRootOfADriveKeepsItsBackslashAndTheInstallRootLosesIt) {
   const char* drive = std::getenv("ZVC_TEST_DRIVE");
   if (!drive) GTEST_SKIP() << "no test drive: run through scripts/test-windows.sh";
-  const std::wstring beside = PathOf(kit::ExecutableDirectory() + "\\print_executable_directory.exe").wstring();
+  const std::wstring beside = PathOf(kit_test::ExecutableDirectory() + "\\print_executable_directory.exe").wstring();
   const std::wstring atRoot = PathOf(std::string(drive) + "\\print_executable_directory.exe").wstring();
   ASSERT_TRUE(CopyFileW(beside.c_str(), atRoot.c_str(), FALSE));
   std::string output = OutputOf(atRoot);

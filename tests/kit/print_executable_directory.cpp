@@ -3,11 +3,13 @@
 #include <cstdio>
 #include <string>
 
-#include "kit/executable_directory.h"
 #include "kit/kit_layout.h"
+#include "kit/system.h"
 
 int main() {
-  const std::string directory = kit::ExecutableDirectory();
+  const kit::Result<std::string> found = kit::RealSystem().ExecutableDirectory();
+  if (!found) return 1;
+  const std::string& directory = *found;
   std::printf("%s\n%s\n", directory.c_str(), kit::InstallRootFrom(directory).c_str());
   return 0;
 }

@@ -4,40 +4,19 @@
 #include <filesystem>
 
 #include "pages/step1_wizard.h"
-#include "wizard_fixture.h"
+#include "setup_test_fixture.h"
+#include "system_facts.h"
 
 namespace {
 
+using setup_test::kNoLanguage;
+using setup_test::kNoManifest;
+using setup_test::kNoUpdater;
+using setup_test::SetUpTest;
 using testing_support::InstallTree;
-using testing_support::kErrorFlags;
 using testing_support::kLanguages;
 using testing_support::Native;
 using ui::ControlId;
-
-const std::string kNoLanguage =
-    "Erreur :\r\n\r\nAucun fichier de langue n'a été trouvé.\r\n\r\n\r\n"
-    "Veuillez désinstaller, puis réinstaller Zantrel Velquist pour résoudre le problème.";
-const std::string kNoUpdater =
-    "Erreur :\r\n\r\nL'exécutable redistribuable de Zantrel Velquist est introuvable.\r\n\r\n\r\n"
-    "Veuillez désinstaller, puis réinstaller Zantrel Velquist pour résoudre le problème.";
-const std::string kNoManifest =
-    "Erreur :\r\n\r\nLe fichier manifest redistribuable de Zantrel Velquist est introuvable.\r\n\r\n\r\n"
-    "Veuillez désinstaller, puis réinstaller Zantrel Velquist pour résoudre le problème.";
-
-class SetUpTest : public testing_support::WizardTest {
- protected:
-  const pages::Step1Wizard& Page() const {
-    return *static_cast<const pages::Step1Wizard*>(wizard.PageObject(pages::PageId::Step1Wizard));
-  }
-  std::string Language(const std::string& name) const { return std::string(kLanguages) + "/" + name; }
-  // The one message shown, which must be an error that ended the application.
-  void ExpectEndedWith(const std::string& message) {
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].prompt, message);
-    EXPECT_EQ(platform.messages[0].flags, kErrorFlags);
-    EXPECT_TRUE(Ended());
-  }
-};
 
 TEST_F(SetUpTest, ShowsTheDefaultDestinationAndTheFirstLanguage) {
   OpenParameterPage();
@@ -60,11 +39,8 @@ TEST_F(SetUpTest, OneTrailingSeparatorIsRemovedFromTheProgramDirectory) {
 
 // The root directory is reported with its separator: "/" on Linux, a drive
 // root such as "C:\" on Windows.
-#ifdef _WIN32
-const std::string kRootDirectory = "C:\\", kRootInstallRoot = "C:";
-#else
-const std::string kRootDirectory = "/", kRootInstallRoot = "";
-#endif
+using testing_support::kRootDirectory;
+using testing_support::kRootInstallRoot;
 
 TEST_F(SetUpTest, TheRootDirectoryLosesItsSeparator) {
   platform.executableDirectory = kRootDirectory;
@@ -73,7 +49,7 @@ TEST_F(SetUpTest, TheRootDirectoryLosesItsSeparator) {
   // The destination was written before the language search failed.
   ASSERT_FALSE(platform.closedWindows.empty());
   const auto& parameters = platform.closedWindows.front();
-  if (!std::filesystem::exists(kRootDirectory + "Redistributable")) {
+  if (!std::filesystem::exists(std::string(kRootDirectory) + "Redistributable")) {
     EXPECT_EQ(parameters.texts.at(ControlId::Text4), kRootInstallRoot + Native("/Output/"));
   }
 }
@@ -93,33 +69,6 @@ TEST_F(SetUpTest, ListsOnlyVisibleOrdinaryFilesWithTheExtension) {
   tree.Write(Language("Notes.lngx"), "another extension");
   OpenParameterPage();
   EXPECT_EQ(Window().Items(ControlId::Combo1), std::vector<std::string>{"Français"});
-}
-
-// Names compare as the file system compares them: with regard to case on
-// Linux, without on Windows, where a name found is always found again.
-TEST_F(SetUpTest, AnUpperCaseExtensionIsListedOnWindowsOnly) {
-  tree.Remove(Language("Français.lng"));
-  tree.Write(Language("ALLEMAND.LNG"), "de");
-  OpenParameterPage();
-#ifdef _WIN32
-  EXPECT_EQ(Window().Items(ControlId::Combo1), std::vector<std::string>{"ALLEMAND"});
-  EXPECT_TRUE(platform.messages.empty());
-#else
-  ExpectEndedWith(kNoLanguage);
-#endif
-}
-
-// On Linux a name beginning with a point is hidden; on Windows the file
-// whose whole name is the extension gives an empty entry.
-TEST_F(SetUpTest, AFileNamedOnlyByTheExtension) {
-  tree.Remove(Language("Français.lng"));
-  tree.Write(Language(".lng"), "x");
-  OpenParameterPage();
-#ifdef _WIN32
-  EXPECT_EQ(Window().Items(ControlId::Combo1), std::vector<std::string>{""});
-#else
-  ExpectEndedWith(kNoLanguage);
-#endif
 }
 
 TEST_F(SetUpTest, BackThenNextListsEachLanguageOnce) {

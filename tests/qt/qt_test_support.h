@@ -13,8 +13,10 @@
 #include <vector>
 
 #include "app/wizard.h"
+#include "answer_queue.h"
 #include "fake_platform.h"
 #include "install_tree.h"
+#include "no_events.h"
 #include "ui/qt/qt_platform.h"
 
 // Lets GoogleTest print Qt strings in failure messages.
@@ -22,31 +24,16 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 namespace qt_testing {
 
-// A page whose events do nothing, for windows built on their own.
-class NoEvents : public ui::WindowEvents {
- public:
-  void OnClick(ui::ControlId) override {}
-  void OnKeyPress(ui::ControlId, ui::KeyAscii&) override {}
-  void OnInsertText(ui::ControlId, std::u16string&) override {}
-  void OnCloseRequested() override {}
-};
+using testing_support::NoEvents;
 
-class RecordingQtPlatform : public ui::qt::QtPlatform {
+class RecordingQtPlatform : public ui::qt::QtPlatform, public testing_support::AnswerQueue {
  public:
-  ui::Answer MsgBox(const std::string& prompt, unsigned flags) override {
-    messages.push_back({prompt, flags});
-    if (answers.empty()) return (flags & ui::mb::kButtonsMask) == ui::mb::kYesNo ? ui::Answer::No : ui::Answer::Ok;
-    const ui::Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
+  ui::Answer MsgBox(const std::string& prompt, unsigned flags) override { return RecordAndAnswer(prompt, flags); }
   void Beep() override { ++beeps; }
   std::string ExecutableDirectory() override { return executableDirectory; }
   void Quit() override { ++quits; }
 
   std::string executableDirectory;
-  std::deque<ui::Answer> answers;
-  std::vector<testing_support::ShownMessage> messages;
   int beeps = 0;
   int quits = 0;
 };

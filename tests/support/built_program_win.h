@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "kit/utf16.h"
+#include "text/wide.h"
 
 namespace testing_support {
 
@@ -14,7 +14,7 @@ inline std::wstring BuiltProgramFile(std::string path) {
     std::replace(path.begin(), path.end(), '/', '\\');
     path = "Z:" + path;
   }
-  return kit::Utf8ToWide(path).value_or(std::wstring());
+  return text::Utf8ToWide(path).value_or(std::wstring());
 }
 
 }  // namespace testing_support

@@ -133,15 +133,9 @@ std::unique_ptr<ui::Window> FakePlatform::OpenWindow(const ui::PageLayout& layou
 }
 
 ui::Answer FakePlatform::MsgBox(const std::string& prompt, unsigned flags) {
-  messages.push_back({prompt, flags});
-  if ((flags & ui::mb::kButtonsMask) == ui::mb::kOk) return ui::Answer::Ok;
-  if (answers.empty()) {
-    ADD_FAILURE() << "no answer queued for the question: " << prompt;
-    return ui::Answer::No;
-  }
-  const ui::Answer answer = answers.front();
-  answers.pop_front();
-  return answer;
+  // A question here must have its answer queued by the test.
+  if (IsQuestion(flags) && answers.empty()) ADD_FAILURE() << "no answer queued for the question: " << prompt;
+  return RecordAndAnswer(prompt, flags);
 }
 
 FakeWindow& FakePlatform::OnlyWindow() const {

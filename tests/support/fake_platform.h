@@ -8,14 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "answer_queue.h"
 #include "ui/platform.h"
 
 namespace testing_support {
-
-struct ShownMessage {
-  std::string prompt;
-  unsigned flags;
-};
 
 // What a window held when it was closed.
 struct ClosedWindow {
@@ -65,7 +61,7 @@ class FakeWindow : public ui::Window {
   ui::ControlId focus_;
 };
 
-class FakePlatform : public ui::Platform {
+class FakePlatform : public ui::Platform, public AnswerQueue {
  public:
   std::unique_ptr<ui::Window> OpenWindow(const ui::PageLayout& layout, ui::WindowEvents& events) override;
   ui::Answer MsgBox(const std::string& prompt, unsigned flags) override;
@@ -80,9 +76,6 @@ class FakePlatform : public ui::Platform {
   FakeWindow& OnlyWindow() const;
 
   std::string executableDirectory;
-  // Answers for the Yes/No boxes, in order; an OK box is answered OK.
-  std::deque<ui::Answer> answers;
-  std::vector<ShownMessage> messages;
   int beeps = 0;
   int commonControlsInitialisations = 0;
   int quits = 0;

@@ -1,9 +1,5 @@
 #include "install_tree.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 #include <algorithm>
 
 #include <fstream>
@@ -53,17 +49,6 @@ void InstallTree::Write(const std::string& relative, const std::string& bytes) c
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write " + Utf8Text(path.u8string()));
-}
-
-void InstallTree::WriteHidden(const std::string& directory, const std::string& name, const std::string& bytes) const {
-#ifdef _WIN32
-  Write(directory + "/" + name, bytes);
-  const fs::path path = Path(directory + "/" + name);
-  if (!SetFileAttributesW(path.c_str(), GetFileAttributesW(path.c_str()) | FILE_ATTRIBUTE_HIDDEN))
-    throw std::runtime_error("cannot hide " + name);
-#else
-  Write(directory + "/." + name, bytes);
-#endif
 }
 
 void InstallTree::Remove(const std::string& relative) const { fs::remove_all(root_ / Utf8Path(relative)); }

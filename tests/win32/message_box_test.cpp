@@ -44,13 +44,7 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR timer, DWORD) {
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(seen.focusedButton, BN_CLICKED), 0);
 }
 
-class NoEvents : public ui::WindowEvents {
- public:
-  void OnClick(ui::ControlId) override {}
-  void OnKeyPress(ui::ControlId, ui::KeyAscii&) override {}
-  void OnInsertText(ui::ControlId, std::u16string&) override {}
-  void OnCloseRequested() override {}
-};
+using testing_support::NoEvents;
 
 TEST(SystemMessageBox, TheSystemsBoxBearsTheTitleTheFlagsAndTheOpenPageAsOwner) {
   ThèmesXP::InitCommonControls();

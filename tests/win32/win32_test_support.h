@@ -12,31 +12,27 @@
 #include <vector>
 
 #include "app/wizard.h"
+#include "answer_queue.h"
 #include "fake_platform.h"
 #include "install_tree.h"
+#include "no_events.h"
 #include "ui/win32/utf16.h"
 #include "ui/win32/win32_platform.h"
 #include "ui/win32/win32_window.h"
 
 namespace win32_testing {
 
-class RecordingWin32Platform : public ui::win32::Win32Platform {
+class RecordingWin32Platform : public ui::win32::Win32Platform, public testing_support::AnswerQueue {
  public:
   ui::Answer MsgBox(const std::string& prompt, unsigned flags) override {
-    messages.push_back({prompt, flags});
     owners.push_back(ActivePage());
-    if (answers.empty()) return (flags & ui::mb::kButtonsMask) == ui::mb::kYesNo ? ui::Answer::No : ui::Answer::Ok;
-    const ui::Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return RecordAndAnswer(prompt, flags);
   }
   void Beep() override { ++beeps; }
   std::string ExecutableDirectory() override { return executableDirectory; }
   void Quit() override { ++quits; }
 
   std::string executableDirectory;
-  std::deque<ui::Answer> answers;
-  std::vector<testing_support::ShownMessage> messages;
   std::vector<HWND> owners;
   int beeps = 0;
   int quits = 0;

@@ -18,13 +18,7 @@ using ui::win32::Win32Window;
 using win32_testing::ClientRect;
 using win32_testing::WindowText;
 
-class NoEvents : public ui::WindowEvents {
- public:
-  void OnClick(ui::ControlId) override {}
-  void OnKeyPress(ui::ControlId, ui::KeyAscii&) override {}
-  void OnInsertText(ui::ControlId, std::u16string&) override {}
-  void OnCloseRequested() override {}
-};
+using testing_support::NoEvents;
 
 std::string ClassOf(HWND window) {
   wchar_t name[64]{};

@@ -10,6 +10,7 @@
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_window.h"
 #include "ui/qt/translation.h"
+#include "kit/system_failure.h"
 #include "ui/themes_xp.h"
 #include "ui/uncaught_error.h"
 
@@ -49,7 +50,10 @@ void QtPlatform::Beep() { QApplication::beep(); }
 
 void QtPlatform::InitCommonControls() { ThèmesXP::InitCommonControls(); }
 
-std::string QtPlatform::ExecutableDirectory() { return QCoreApplication::applicationDirPath().toStdString(); }
+// Found as the command line finds it, without asking Qt.
+std::string QtPlatform::ExecutableDirectory() {
+  return kit::ValueOrThrow(kit::RealSystem().ExecutableDirectory());
+}
 
 void QtPlatform::Quit() { QCoreApplication::exit(0); }
 

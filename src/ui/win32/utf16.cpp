@@ -1,16 +1,16 @@
 #include "ui/win32/utf16.h"
 
-#include "kit/utf16.h"
+#include "text/wide.h"
 
 namespace ui::win32 {
 
 std::wstring Wide(const std::string& utf8) {
   // The program's own texts are valid UTF-8; anything else shows nothing.
-  return kit::Utf8ToWide(utf8).value_or(std::wstring());
+  return text::Utf8ToWide(utf8).value_or(std::wstring());
 }
 
 std::string Narrow(const std::wstring& utf16) {
-  if (auto utf8 = kit::WideToUtf8(utf16)) return *utf8;
+  if (auto utf8 = text::WideToUtf8(utf16)) return *utf8;
   // A control may hold half of a surrogate pair: it reads as U+FFFD.
   std::wstring repaired = utf16;
   for (std::size_t i = 0; i < repaired.size(); ++i) {
@@ -23,7 +23,7 @@ std::string Narrow(const std::wstring& utf16) {
       repaired[i] = 0xFFFD;
     }
   }
-  return kit::WideToUtf8(repaired).value_or(std::string());
+  return text::WideToUtf8(repaired).value_or(std::string());
 }
 
 }  // namespace ui::win32

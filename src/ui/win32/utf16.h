@@ -1,5 +1,5 @@
 // UTF-8 inside the program, UTF-16 at the calls of the Windows API: the
-// kit's conversions, with the window layer's rule for text they refuse.
+// text library's conversions, with the window layer's rule for text they refuse.
 #pragma once
 
 #include <string>

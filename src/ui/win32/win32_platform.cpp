@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "kit/executable_directory.h"
+#include "kit/system_failure.h"
 #include "ui/themes_xp.h"
 #include "ui/uncaught_error.h"
 #include "ui/win32/message_box.h"
@@ -27,7 +27,9 @@ void Win32Platform::Beep() { MessageBeep(MB_OK); }
 
 void Win32Platform::InitCommonControls() { ThèmesXP::InitCommonControls(); }
 
-std::string Win32Platform::ExecutableDirectory() { return kit::ExecutableDirectory(); }
+std::string Win32Platform::ExecutableDirectory() {
+  return kit::ValueOrThrow(kit::RealSystem().ExecutableDirectory());
+}
 
 void Win32Platform::Quit() { PostQuitMessage(failed_ ? kFailureExitCode : 0); }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace kit {
+namespace text {
 
 // Nothing when the text is not valid UTF-8: such bytes name no file.
 std::optional<std::u16string> Utf8ToUtf16(std::string_view utf8);
@@ -16,10 +16,4 @@ std::optional<std::u16string> Utf8ToUtf16(std::string_view utf8);
 // Nothing when the text holds an unpaired surrogate, which has no UTF-8 form.
 std::optional<std::string> Utf16ToUtf8(std::u16string_view utf16);
 
-#ifdef _WIN32
-// The same conversions on the system's wide strings (UTF-16 on Windows).
-std::optional<std::wstring> Utf8ToWide(std::string_view utf8);
-std::optional<std::string> WideToUtf8(std::wstring_view wide);
-#endif
-
-}  // namespace kit
+}  // namespace text

@@ -1,13 +1,10 @@
-#include "ui/themes_xp.h"
-
-#ifdef _WIN32
 #include <windows.h>
-#endif
+
+#include "ui/themes_xp.h"
 
 namespace ThèmesXP {
 
 void InitCommonControls() {
-#ifdef _WIN32
   // Bound by name on first use, so that the program starts on systems whose
   // ComCtl32.dll lacks the function; its result is of no interest.
   using InitFunction = void(WINAPI*)();
@@ -16,7 +13,6 @@ void InitCommonControls() {
     return library ? reinterpret_cast<InitFunction>(GetProcAddress(library, "InitCommonControls")) : nullptr;
   }();
   if (init) init();
-#endif
 }
 
 }  // namespace ThèmesXP

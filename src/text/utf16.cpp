@@ -1,10 +1,10 @@
 // UTF-8 <-> UTF-16, strictly: text that cannot be converted is refused, never
 // patched with a replacement character.
-#include "kit/utf16.h"
+#include "text/utf16.h"
 
-#include "kit/ansi_encoding.h"
+#include "text/utf8.h"
 
-namespace kit {
+namespace text {
 
 std::optional<std::u16string> Utf8ToUtf16(std::string_view utf8) {
   std::u16string utf16;
@@ -53,18 +53,4 @@ std::optional<std::string> Utf16ToUtf8(std::u16string_view utf16) {
   return utf8;
 }
 
-#ifdef _WIN32
-static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wide characters are UTF-16 code units");
-
-std::optional<std::wstring> Utf8ToWide(std::string_view utf8) {
-  const std::optional<std::u16string> utf16 = Utf8ToUtf16(utf8);
-  if (!utf16) return std::nullopt;
-  return std::wstring(utf16->begin(), utf16->end());
-}
-
-std::optional<std::string> WideToUtf8(std::wstring_view wide) {
-  return Utf16ToUtf8(std::u16string(wide.begin(), wide.end()));
-}
-#endif
-
-}  // namespace kit
+}  // namespace text

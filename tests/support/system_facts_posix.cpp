@@ -1,0 +1,9 @@
+#include "system_facts.h"
+
+namespace testing_support {
+
+const char* const kRootDirectory = "/";
+const char* const kRootInstallRoot = "";
+const char* const kExampleInstallRoot = "/opt/zvc";
+
+}  // namespace testing_support

@@ -1,0 +1,9 @@
+#include "system_facts.h"
+
+namespace testing_support {
+
+const char* const kRootDirectory = "C:\\";
+const char* const kRootInstallRoot = "C:";
+const char* const kExampleInstallRoot = "C:\\Outils\\Assistant";
+
+}  // namespace testing_support
