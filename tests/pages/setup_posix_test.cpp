@@ -2,10 +2,14 @@
 // counterparts.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <stdexcept>
+
 #include "setup_test_fixture.h"
 
 namespace {
 
+using setup_test::kLanguages;
 using setup_test::kNoLanguage;
 using setup_test::SetUpTest;
 
@@ -24,6 +28,20 @@ TEST_F(SetUpTest, AFileNamedOnlyByTheExtension) {
   tree.Write(Language(".lng"), "x");
   OpenParameterPage();
   ExpectEndedWith(kNoLanguage);
+}
+
+// A language folder that cannot be read (here a loop of links) is no
+// missing language: it ends the application through the platform's report
+// of an uncaught error, which gives the cause in French and the folder.
+TEST_F(SetUpTest, AnUnreadableLanguageFolderIsReportedByItsCauseAndPath) {
+  tree.Remove(kLanguages);
+  std::filesystem::create_directory_symlink("Language Files", tree.Path(kLanguages));
+  try {
+    OpenParameterPage();
+    ADD_FAILURE() << "the set-up went on";
+  } catch (const std::exception& error) {
+    EXPECT_EQ(std::string(error.what()), "trop de liens : " + tree.Root() + "/" + kLanguages + "/");
+  }
 }
 
 }  // namespace
