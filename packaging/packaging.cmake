@@ -3,6 +3,8 @@
 #   cmake --install <build> --prefix <folder>   lays out the runnable tree
 #   cpack (in <build>)                          makes the same tree as a .tar.gz,
 #                                               or as a .zip for the Windows edition
+#   cmake --build <build> --target windows_installer
+#                                               the Windows edition's installer
 #
 # The program writes its kits in Output/ beside itself, so the tree must stay
 # writable by its user: it is a folder to unpack anywhere, not a system package.
@@ -57,4 +59,6 @@ else()
   # The program file goes out stripped.
   set(CPACK_STRIP_FILES ON)
   include(CPack)
+  # The per-user installer of the same tree.
+  include(${CMAKE_CURRENT_LIST_DIR}/windows/installer.cmake)
 endif()

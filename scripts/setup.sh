@@ -20,6 +20,7 @@ if [ "${zvc_windows:-0}" = 1 ]; then
     googletest                  # GoogleTest's sources, built with it
     wine64 wine fonts-wine      # running the Windows edition's tests
     locales                     # a Central European locale for Wine in those tests
+    nsis                        # the Windows installer, made and tested with the tests
   )
 fi
 

@@ -35,14 +35,6 @@ TEST(FileTest, FileInsideHiddenDirectoryCounts) {
   EXPECT_TRUE(kit_test::FileExists(dir / ".config/visible"));
 }
 
-TEST(FileTest, NamesCompareWithRegardToCase) {
-  ScratchDirectory dir;
-  WriteBytes(dir / "Français.lng", "x");
-  EXPECT_TRUE(kit_test::FileExists(dir / "Français.lng"));
-  EXPECT_FALSE(kit_test::FileExists(dir / "français.lng"));
-  EXPECT_FALSE(kit_test::FileExists(dir / "Français.LNG"));
-}
-
 TEST(FileTest, LinksAreFollowed) {
   ScratchDirectory dir;
   WriteBytes(dir / "target", "x");

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "kit_test_support.h"
+#include "system_facts.h"
 
 namespace {
 
@@ -99,22 +100,41 @@ TEST(DirectoryCreation, ExistingDirectoryIsLeftAsItIs) {
   EXPECT_EQ(kit_test::ReadBytes(dir / "Output/kept"), "x");
 }
 
-TEST(DirectoryCreation, MissingParentThrows) {
+// A folder that cannot be made is a failure that carries the system's error
+// and the folder's path.
+void ExpectCreationFails(const std::string& path) {
+  const kit::Status made = kit::RealSystem().CreateDirectoryLevel(path);
+  ASSERT_FALSE(made) << path;
+  EXPECT_TRUE(made.error().code) << path;
+  EXPECT_EQ(made.error().path, path);
+}
+
+TEST(DirectoryCreation, MissingParentFails) {
   ScratchDirectory dir;
-  EXPECT_THROW(kit_test::CreateDirectoryLevel(dir / "a/b"), kit::SystemFailure);
+  ExpectCreationFails(dir / "a/b");
   EXPECT_FALSE(fs::exists(dir / "a"));
 }
 
-TEST(DirectoryCreation, FileInItsPlaceThrows) {
+TEST(DirectoryCreation, FileInItsPlaceFails) {
   ScratchDirectory dir;
   WriteBytes(dir / "Output", "file");
-  EXPECT_THROW(kit_test::CreateDirectoryLevel(dir / "Output"), kit::SystemFailure);
+  ExpectCreationFails(dir / "Output");
   EXPECT_EQ(kit_test::ReadBytes(dir / "Output"), "file");
 }
 
-TEST(DirectoryCreation, InvalidNameThrows) {
+TEST(DirectoryCreation, InvalidNameFails) {
   ScratchDirectory dir;
-  EXPECT_THROW(kit_test::CreateDirectoryLevel(dir / kTooLongName), kit::SystemFailure);
+  ExpectCreationFails(dir / kTooLongName);
+}
+
+// Names compare as the file system compares them: with regard to case on
+// Linux, without on Windows.
+TEST(FileTest, NamesCompareAsTheFileSystemDoes) {
+  ScratchDirectory dir;
+  WriteBytes(dir / "Français.lng", "x");
+  EXPECT_TRUE(kit_test::FileExists(dir / "Français.lng"));
+  for (const std::string other : {"français.lng", "Français.LNG", "FRANÇAIS.LNG"})
+    EXPECT_EQ(kit_test::FileExists(dir / other), testing_support::kNamesCompareWithoutCase) << other;
 }
 
 TEST(LanguageListing, EveryListedNamePassesTheFileTest) {

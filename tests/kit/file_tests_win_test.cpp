@@ -60,14 +60,6 @@ TEST(FileTestWindows, FileInsideHiddenDirectoryCounts) {
   EXPECT_TRUE(kit_test::FileExists(dir / "Caché\\visible"));
 }
 
-TEST(FileTestWindows, NamesCompareWithoutRegardToCase) {
-  ScratchDirectory dir;
-  WriteBytes(dir / "Français.lng", "x");
-  EXPECT_TRUE(kit_test::FileExists(dir / "Français.lng"));
-  EXPECT_TRUE(kit_test::FileExists(dir / "français.lng"));
-  EXPECT_TRUE(kit_test::FileExists(dir / "FRANÇAIS.LNG"));
-}
-
 // A device name answers with file attributes in any directory.
 TEST(FileTestWindows, DeviceNameIsNoFile) {
   ScratchDirectory dir;

@@ -4,19 +4,41 @@
 #include <filesystem>
 
 #include "pages/step1_wizard.h"
-#include "setup_test_fixture.h"
 #include "system_facts.h"
+#include "wizard_fixture.h"
 
 namespace {
 
-using setup_test::kNoLanguage;
-using setup_test::kNoManifest;
-using setup_test::kNoUpdater;
-using setup_test::SetUpTest;
 using testing_support::InstallTree;
+using testing_support::kErrorFlags;
 using testing_support::kLanguages;
 using testing_support::Native;
 using ui::ControlId;
+
+const std::string kNoLanguage =
+    "Erreur :\r\n\r\nAucun fichier de langue n'a été trouvé.\r\n\r\n\r\n"
+    "Veuillez désinstaller, puis réinstaller Zantrel Velquist pour résoudre le problème.";
+const std::string kNoUpdater =
+    "Erreur :\r\n\r\nL'exécutable redistribuable de Zantrel Velquist est introuvable.\r\n\r\n\r\n"
+    "Veuillez désinstaller, puis réinstaller Zantrel Velquist pour résoudre le problème.";
+const std::string kNoManifest =
+    "Erreur :\r\n\r\nLe fichier manifest redistribuable de Zantrel Velquist est introuvable.\r\n\r\n\r\n"
+    "Veuillez désinstaller, puis réinstaller Zantrel Velquist pour résoudre le problème.";
+
+class SetUpTest : public testing_support::WizardTest {
+ protected:
+  const pages::Step1Wizard& Page() const {
+    return *static_cast<const pages::Step1Wizard*>(wizard.PageObject(pages::PageId::Step1Wizard));
+  }
+  std::string Language(const std::string& name) const { return std::string(kLanguages) + "/" + name; }
+  // The one message shown, which must be an error that ended the application.
+  void ExpectEndedWith(const std::string& message) {
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].prompt, message);
+    EXPECT_EQ(platform.messages[0].flags, kErrorFlags);
+    EXPECT_TRUE(Ended());
+  }
+};
 
 TEST_F(SetUpTest, ShowsTheDefaultDestinationAndTheFirstLanguage) {
   OpenParameterPage();
@@ -69,6 +91,27 @@ TEST_F(SetUpTest, ListsOnlyVisibleOrdinaryFilesWithTheExtension) {
   tree.Write(Language("Notes.lngx"), "another extension");
   OpenParameterPage();
   EXPECT_EQ(Window().Items(ControlId::Combo1), std::vector<std::string>{"Français"});
+}
+
+// Names compare as the file system compares them: with regard to case on
+// Linux, without on Windows, where a name found is always found again.
+TEST_F(SetUpTest, AnUpperCaseExtensionIsListedOnWindowsOnly) {
+  tree.Remove(Language("Français.lng"));
+  tree.Write(Language("ALLEMAND.LNG"), "de");
+  OpenParameterPage();
+  if (!testing_support::kNamesCompareWithoutCase) return ExpectEndedWith(kNoLanguage);
+  EXPECT_EQ(Window().Items(ControlId::Combo1), std::vector<std::string>{"ALLEMAND"});
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+// On Linux a name beginning with a point is hidden; on Windows the file
+// whose whole name is the extension gives an empty entry.
+TEST_F(SetUpTest, AFileNamedOnlyByTheExtension) {
+  tree.Remove(Language("Français.lng"));
+  tree.Write(Language(".lng"), "x");
+  OpenParameterPage();
+  if (testing_support::kLeadingPointHides) return ExpectEndedWith(kNoLanguage);
+  EXPECT_EQ(Window().Items(ControlId::Combo1), std::vector<std::string>{""});
 }
 
 TEST_F(SetUpTest, BackThenNextListsEachLanguageOnce) {

@@ -10,6 +10,11 @@ namespace testing_support {
 extern const char* const kRootDirectory;
 extern const char* const kRootInstallRoot;
 
+// How the file system treats names: without regard to case (Windows), and
+// a name beginning with a point as hidden (Linux).
+extern const bool kNamesCompareWithoutCase;
+extern const bool kLeadingPointHides;
+
 // An install root as a user would have it: "/opt/zvc" on Linux, the worked
 // example "C:\Outils\Assistant" on Windows.
 extern const char* const kExampleInstallRoot;
