@@ -29,8 +29,8 @@ class KitRun {
 
   Outcome Run() {
     for (auto step : {&KitRun::CheckTheEntries, &KitRun::CheckTheInstallTree, &KitRun::MakeTheFolders,
-                      &KitRun::LockTheKit, &KitRun::AskBeforeReplacing, &KitRun::CopyTheFiles, &KitRun::WriteTheConfiguration,
-                      &KitRun::WriteTheVersion}) {
+                      &KitRun::LockTheKit, &KitRun::AskBeforeReplacing, &KitRun::CopyTheFiles,
+                      &KitRun::WriteTheConfiguration, &KitRun::WriteTheVersion}) {
       if (std::optional<Outcome> end = (this->*step)()) return *std::move(end);
     }
     return Ending(Kind::Written, {});

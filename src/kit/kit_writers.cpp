@@ -69,7 +69,9 @@ class WriterFiles {
     return {};
   }
 
-  Status WriteTemporary(const char* data, std::size_t size) { return AboutTarget(system_.Write(temporary_, data, size)); }
+  Status WriteTemporary(const char* data, std::size_t size) {
+    return AboutTarget(system_.Write(temporary_, data, size));
+  }
 
   Status CloseSource() { return system_.Close(std::exchange(source_, kNoFile)); }
 
