@@ -136,7 +136,11 @@ int Run(const CommandLine& line, const std::string& executableDirectory, Outputs
   if (!languages) return ReportUnreadableInstallTree(languages.error(), outputs);
   if (languages->empty()) return ReportMissingRedistributable(messages::kNoLanguageFile, outputs);
   if (line.action == Action::ListLanguages) {
-    for (const auto& language : *languages) outputs.Out(language + '\n');
+    // One write for the whole list: it lands in a pipe at once, so a reader
+    // that takes only the first line and goes does not fail the run.
+    std::string list;
+    for (const auto& language : *languages) list += language + '\n';
+    outputs.Out(list);
     return kWritten;
   }
   return BuildKit(line, installRoot, languages->front(), outputs);
