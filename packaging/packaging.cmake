@@ -27,9 +27,18 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/redistributable/Program
         DESTINATION Redistributable USE_SOURCE_PERMISSIONS)
 
 if(NOT WIN32)
+  set(ZVC_LINUX_PACKAGING ${CMAKE_CURRENT_LIST_DIR}/linux)
+  # The guide for the user, in French as the wizard is.
+  configure_file(${ZVC_LINUX_PACKAGING}/LISEZMOI.txt ${PROJECT_BINARY_DIR}/packaging/LISEZMOI.txt @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/packaging/LISEZMOI.txt DESTINATION .)
+  # The manual page, made from the program's own --help when installing.
+  install(CODE "
+    set(ZVC_PROGRAM \"$<TARGET_FILE:zantrel-velquist-creator>\")
+    set(ZVC_MANUAL_SOURCE \"${ZVC_LINUX_PACKAGING}/zantrel-velquist-creator.h2m\")
+    set(ZVC_MANUAL_WORK \"${PROJECT_BINARY_DIR}/packaging\")
+    include(\"${ZVC_LINUX_PACKAGING}/manual_page.cmake\")")
   # The desktop entry, the icons and the scripts that register them for the
   # user wherever the tree is unpacked.
-  set(ZVC_LINUX_PACKAGING ${CMAKE_CURRENT_LIST_DIR}/linux)
   install(FILES ${ZVC_LINUX_PACKAGING}/zantrel-velquist-creator.desktop DESTINATION .)
   install(PROGRAMS ${ZVC_LINUX_PACKAGING}/register-desktop-entry.sh ${ZVC_LINUX_PACKAGING}/unregister-desktop-entry.sh
           DESTINATION .)
@@ -48,6 +57,14 @@ if(NOT WIN32)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
   include(CPack)
 else()
+  # The guide for the user in Windows' own text form: CR LF line ends, and
+  # UTF-8 marked as such (the mark stands first in the text) so that every
+  # Notepad shows its accents.
+  string(ASCII 239 187 191 ZVC_UTF8_MARK)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/LISEZMOI.txt ${PROJECT_BINARY_DIR}/packaging/LISEZMOI.txt
+                 @ONLY NEWLINE_STYLE CRLF)
+  install(FILES ${PROJECT_BINARY_DIR}/packaging/LISEZMOI.txt DESTINATION .)
+
   # The Windows edition: "Zantrel Velquist Creator.exe" beside
   # Redistributable\, in a ZIP that Windows opens by itself.
   set(CPACK_GENERATOR ZIP)

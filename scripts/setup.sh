@@ -1,7 +1,7 @@
 # Installs the Debian packages the project needs that are not installed yet.
 # Sourced by run.sh and test.sh; test.sh sets zvc_windows=1 first, for the
 # Windows edition's cross-compiler and Wine (about 1.2 GB that run.sh does
-# not need).
+# not need), and a script may list more in zvc_extra_packages.
 
 zvc_packages=(
   cmake g++ make            # the build
@@ -13,6 +13,7 @@ zvc_packages=(
   python3-pil               # the picture script's palettes and file formats
   qt6-translations-l10n     # Qt's own French texts (context menus)
   desktop-file-utils xdg-utils  # checking and registering the desktop entry
+  help2man man-db            # the manual page, made from --help and checked with man
 )
 if [ "${zvc_windows:-0}" = 1 ]; then
   zvc_packages+=(
@@ -23,6 +24,9 @@ if [ "${zvc_windows:-0}" = 1 ]; then
     nsis                        # the Windows installer, made and tested with the tests
   )
 fi
+
+# What a script needs beyond these, set by it before sourcing this file.
+zvc_packages+=(${zvc_extra_packages[@]+"${zvc_extra_packages[@]}"})
 
 zvc_missing=()
 for package in "${zvc_packages[@]}"; do

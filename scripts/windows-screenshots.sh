@@ -6,12 +6,11 @@
 #   scripts/windows-screenshots.sh [windows-build-directory]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The cross-compiler and Wine, and the window manager and X tools of the
+# screenshots, installed by setup.sh (through sudo when not run as root).
+zvc_windows=1
+zvc_extra_packages=(openbox xdotool imagemagick)
 source scripts/setup.sh
-shot_packages=(openbox xdotool imagemagick)
-for package in "${shot_packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$package"
-done
 
 build=${1:-build-windows}
 [ -f "$build/CMakeCache.txt" ] ||
@@ -31,6 +30,9 @@ echo old > "$folder/Output/Mon Programme/Mon Programme - Update.exe"
 export WINEPREFIX="$PWD/$build/wine-prefix-screenshots"
 mkdir -p "$WINEPREFIX"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A fresh prefix has no dosdevices/ until Wine has made it.
+[ -d "$WINEPREFIX/dosdevices" ] ||
+  { /usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1; wineserver -w; }
 ln -sfn "$stage" "$WINEPREFIX/dosdevices/d:"
 export DOCS="$PWD/docs"
 

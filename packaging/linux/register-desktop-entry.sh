@@ -1,7 +1,8 @@
 #!/bin/sh
 # Adds Zantrel Velquist Creator to the current user's application menu, with
-# its icon, pointing at the program in this folder wherever it was unpacked.
-# Nothing is written outside the user's own data folder (~/.local/share).
+# its icon, pointing at the program in this folder wherever it was unpacked,
+# and its manual page (man zantrel-velquist-creator). Nothing is written
+# outside the user's own data folder (~/.local/share).
 # unregister-desktop-entry.sh removes it again.
 set -eu
 
@@ -28,5 +29,11 @@ for size in 16 32 48 256; do
 done
 xdg-icon-resource forceupdate --mode user
 xdg-desktop-menu install --mode user "$work/$name.desktop"
+
+# man looks in ~/.local/share/man for the commands of ~/.local/bin; the page
+# is copied, not linked, so that it stays whole if the folder moves.
+manuals="$HOME/.local/share/man/man1"
+mkdir -p "$manuals"
+cp "$tree/$name.1" "$manuals/$name.1"
 
 printf "%s\n" "Zantrel Velquist Creator figure maintenant dans le menu des applications ($program)."

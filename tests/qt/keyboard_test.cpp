@@ -188,8 +188,11 @@ TEST_F(KeyboardTest, PasteIsRefusedInTheVersionAndWorksInTheName) {
 TEST_F(KeyboardTest, FiveEntersFromTheNameReachNextAndTypeNothing) {
   OpenParameterPage();
   const QString destination = Text("Text4");
+  ASSERT_FALSE(Page()->testAttribute(Qt::WA_KeyboardFocusChange));
   for (int i = 0; i < 5; ++i) Key(Qt::Key_Return);
   EXPECT_EQ(FocusName(), QStringLiteral("Command2"));
+  // Next shows its focus mark, as after Tab: the next Enter creates the kit.
+  EXPECT_TRUE(Page()->testAttribute(Qt::WA_KeyboardFocusChange));
   EXPECT_EQ(Text("Text1"), QString());
   EXPECT_EQ(Text("Text2"), QString());
   EXPECT_EQ(Text("Text3"), QString());

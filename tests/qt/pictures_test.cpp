@@ -10,7 +10,10 @@
 #include <string>
 
 #include "install_tree.h"
+#include "pages/page_layouts.h"
+#include "qt_test_support.h"
 #include "ui/qt/pictures.h"
+#include "ui/qt/qt_window.h"
 
 namespace {
 
@@ -101,6 +104,24 @@ TEST(PicturesTest, TheApplicationIconHoldsSixImages) {
     ASSERT_TRUE(reader.jumpToImage(i));
     EXPECT_FALSE(reader.read().isNull()) << "image " << i;
   }
+}
+
+// Runs at the screen's scale, and again with QT_SCALE_FACTOR=2 (CMakeLists).
+TEST(PicturesTest, TheLogoShownIsTheDrawingMadeForTheScaleQtReports) {
+  ui::qt::QtPlatform platform;
+  qt_testing::NoEvents events;
+  ui::qt::QtWindow window(pages::WelcomeWizardLayout(), events, platform);
+  auto* logo = static_cast<QLabel*>(window.Widget(ui::ControlId::Image1));
+  const qreal ratio = logo->devicePixelRatio();
+  if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+    EXPECT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+  }
+  const char* drawing = ratio == 2 ? "logo_200.bmp" : ratio == 1.5 ? "logo_150.bmp" : "logo.bmp";
+  const QImage expected = QImage(QString::fromUtf8(ZVC_ASSETS_DIR) + "/" + drawing).convertToFormat(QImage::Format_RGB32);
+  const QPixmap shown = logo->pixmap();
+  EXPECT_EQ(shown.devicePixelRatio(), ratio);
+  EXPECT_EQ(shown.deviceIndependentSize().toSize(), QSize(128, 280)) << "the same room at every scale";
+  EXPECT_EQ(shown.toImage().convertToFormat(QImage::Format_RGB32), expected) << drawing;
 }
 
 }  // namespace

@@ -119,8 +119,7 @@ QWidget* QtWindow::Build(const ControlLayout& control) {
       break;
     }
     case ControlKind::Image: {
-      auto* image = new QLabel(window_);
-      image->setPixmap(PicturePixmap(control.picture));
+      auto* image = new PictureLabel(control.picture, window_);
       image->setScaledContents(control.stretchPicture);
       image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       if (control.sunkenBorder) {
@@ -213,6 +212,13 @@ void QtWindow::SetListIndex(ControlId control, int index) {
   combo->setEditText(combo->itemText(index));
 }
 
-void QtWindow::SetFocus(ControlId control) { Widget(control)->setFocus(Qt::OtherFocusReason); }
+void QtWindow::SetFocus(ControlId control) {
+  // The page moves the focus in answer to the keyboard (Enter from field to
+  // field and on to "&Suivant >") or to a refused entry: the control shows
+  // its focus mark as after Tab, which Qt's styles draw only once the window
+  // has seen a keyboard focus change.
+  window_->setAttribute(Qt::WA_KeyboardFocusChange);
+  Widget(control)->setFocus(Qt::OtherFocusReason);
+}
 
 }  // namespace ui::qt
