@@ -26,7 +26,7 @@ cp "$work/program/Redistributable/Program/Zantrel Velquist.exe" "$work/shell/Red
 cp "$program" "$work/program/zantrel-velquist-creator"
 
 address="https://www.example.com/monprog.maj"
-language=$("$work/program/zantrel-velquist-creator" --list-languages | head -n 1)
+language=$("$work/program/zantrel-velquist-creator" --list-languages | sed -n 1p)
 
 by_program() {
   "$work/program/zantrel-velquist-creator" --name "Mon Programme" --program-version 1.0.0.0 \

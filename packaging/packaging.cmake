@@ -6,6 +6,10 @@
 #   cmake --build <build> --target windows_installer
 #                                               the Windows edition's installer
 #
+# A release's packages are made by scripts/release.sh from the installed tree,
+# with the names given here (CPACK_PACKAGE_FILE_NAME), and archived there
+# with a fixed order, owners, modes and dates, which cpack does not give.
+#
 # The program writes its kits in Output/ beside itself, so the tree must stay
 # writable by its user: it is a folder to unpack anywhere, not a system package.
 
@@ -73,8 +77,8 @@ else()
   set(CPACK_PACKAGE_VERSION ${ZVC_VERSION_TEXT})
   set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${CPACK_PACKAGE_VERSION}-windows-x64")
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
-  # The program file goes out stripped.
-  set(CPACK_STRIP_FILES ON)
+  # The program file is stripped by the linker in a release build
+  # (cmake/reproducible-release.cmake), not here: a strip writes a time stamp.
   include(CPack)
   # The per-user installer of the same tree.
   include(${CMAKE_CURRENT_LIST_DIR}/windows/installer.cmake)

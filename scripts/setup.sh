@@ -1,7 +1,9 @@
 # Installs the Debian packages the project needs that are not installed yet.
 # Sourced by run.sh and test.sh; test.sh sets zvc_windows=1 first, for the
 # Windows edition's cross-compiler and Wine (about 1.2 GB that run.sh does
-# not need), and a script may list more in zvc_extra_packages.
+# not need). scripts/release.sh sets zvc_release=1: the cross-compiler and
+# the release's own tools, without Wine. A script may list more in
+# zvc_extra_packages.
 
 zvc_packages=(
   cmake g++ make            # the build
@@ -23,6 +25,17 @@ if [ "${zvc_windows:-0}" = 1 ]; then
     locales                     # a Central European locale for Wine in those tests
     openbox                     # the window manager of the screen tests on Xvfb
     nsis                        # the Windows installer, made and tested with the tests
+    osslsigncode openssl        # the signing test: a throwaway certificate, a signature
+  )
+fi
+if [ "${zvc_release:-0}" = 1 ]; then
+  zvc_packages+=(
+    g++-mingw-w64-x86-64-posix  # the Windows edition's cross-compiler and windres
+    strip-nondeterminism        # archives with fixed order, times and modes
+    osslsigncode                # the optional Authenticode signature
+    git                         # the last commit's time, for every time stamp
+    diffoscope-minimal          # what differs between two releases (check-reproducible.sh)
+    nsis                        # the Windows installer
   )
 fi
 

@@ -11,6 +11,7 @@
 #include "app/standard_streams_win32.h"
 #include "app/wizard.h"
 #include "cli/run_command_line.h"
+#include "cli/usage.h"
 #include "text/wide.h"
 #include "ui/win32/system_functions.h"
 #include "ui/win32/win32_platform.h"
@@ -72,12 +73,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   app::StandardStreams streams;
   if (!arguments) {
-    streams.Err() << "Zantrel Velquist Creator : un argument de la ligne de commande n'est pas un texte valide.\n";
-    streams.Err().flush();
-    return cli::kUsage;
+    const std::error_code error = streams.Err().Write(cli::UsageErrorLine("un argument n'est pas un texte valide"));
+    return error ? cli::kFailure : cli::kUsage;
   }
-  const int exitCode = cli::RunCommandLine(*arguments, streams.Out(), streams.Err());
-  streams.Out().flush();
-  streams.Err().flush();
-  return exitCode;
+  return cli::RunCommandLine(*arguments, streams.Out(), streams.Err());
 }

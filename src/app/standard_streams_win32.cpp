@@ -1,5 +1,7 @@
 #include "app/standard_streams_win32.h"
 
+#include <string>
+
 #include "text/wide.h"
 
 namespace app {
@@ -18,48 +20,46 @@ HANDLE StandardHandle(DWORD which) {
                      OPEN_EXISTING, 0, nullptr);
 }
 
+// Writes every unit of the data, in as many calls as the system needs.
+template <typename Unit, typename WriteCall>
+std::error_code WriteAll(const Unit* data, std::size_t size, WriteCall write) {
+  while (size > 0) {
+    const DWORD chunk = size > 0x10000 ? 0x10000 : static_cast<DWORD>(size);
+    DWORD written = 0;
+    const bool ok = write(data, chunk, &written);
+    if (!ok || written == 0) {
+      return {static_cast<int>(ok ? ERROR_WRITE_FAULT : GetLastError()), std::system_category()};
+    }
+    data += written;
+    size -= written;
+  }
+  return {};
+}
+
 }  // namespace
 
-HandleStreamBuffer::HandleStreamBuffer(HANDLE handle) : handle_(handle) {
+HandleOutput::HandleOutput(HANDLE handle) : handle_(handle) {
   DWORD mode = 0;
   console_ = IsUsable(handle_) && GetConsoleMode(handle_, &mode);
 }
 
-HandleStreamBuffer::~HandleStreamBuffer() { sync(); }
-
-HandleStreamBuffer::int_type HandleStreamBuffer::overflow(int_type character) {
-  if (!traits_type::eq_int_type(character, traits_type::eof())) pending_.push_back(traits_type::to_char_type(character));
-  return traits_type::not_eof(character);
-}
-
-std::streamsize HandleStreamBuffer::xsputn(const char* data, std::streamsize size) {
-  pending_.append(data, static_cast<std::size_t>(size));
-  return size;
-}
-
-int HandleStreamBuffer::sync() {
-  if (pending_.empty() || !IsUsable(handle_)) {
-    pending_.clear();
-    return 0;
-  }
-  DWORD written = 0;
-  bool ok;
+std::error_code HandleOutput::Write(std::string_view utf8) {
+  if (!IsUsable(handle_)) return {};
+  // Text that is not UTF-8 cannot come from the program; it is written as
+  // bytes rather than lost.
   if (console_) {
-    // Text that is not UTF-8 cannot come from the program; it is written
-    // as bytes rather than lost.
-    if (auto wide = text::Utf8ToWide(pending_)) {
-      ok = WriteConsoleW(handle_, wide->data(), static_cast<DWORD>(wide->size()), &written, nullptr);
-    } else {
-      ok = WriteFile(handle_, pending_.data(), static_cast<DWORD>(pending_.size()), &written, nullptr);
+    if (const auto wide = text::Utf8ToWide(utf8)) {
+      return WriteAll(wide->data(), wide->size(), [this](const wchar_t* data, DWORD size, DWORD* written) {
+        return WriteConsoleW(handle_, data, size, written, nullptr);
+      });
     }
-  } else {
-    ok = WriteFile(handle_, pending_.data(), static_cast<DWORD>(pending_.size()), &written, nullptr);
   }
-  pending_.clear();
-  return ok ? 0 : -1;
+  return WriteAll(utf8.data(), utf8.size(), [this](const char* data, DWORD size, DWORD* written) {
+    return WriteFile(handle_, data, size, written, nullptr);
+  });
 }
 
 StandardStreams::StandardStreams()
-    : outBuffer_(StandardHandle(STD_OUTPUT_HANDLE)), errBuffer_(StandardHandle(STD_ERROR_HANDLE)) {}
+    : out_(StandardHandle(STD_OUTPUT_HANDLE)), err_(StandardHandle(STD_ERROR_HANDLE)) {}
 
 }  // namespace app

@@ -3,31 +3,25 @@
 // a file or a pipe (a release script) gets the UTF-8 bytes as they are;
 // output to the console of the command line that started the program is
 // written as UTF-16, so that accents show whatever the console's code page.
+// Every write is checked; no stream library is linked in.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
-#include <ostream>
-#include <streambuf>
-#include <string>
+#include "cli/text_output.h"
 
 namespace app {
 
-class HandleStreamBuffer : public std::streambuf {
+class HandleOutput final : public cli::TextOutput {
  public:
-  explicit HandleStreamBuffer(HANDLE handle);
-  ~HandleStreamBuffer() override;
-
- protected:
-  int_type overflow(int_type character) override;
-  std::streamsize xsputn(const char* data, std::streamsize size) override;
-  int sync() override;
+  explicit HandleOutput(HANDLE handle);
+  // A program started without the output (from the Explorer, say) has no one
+  // to read it: the text is dropped, and the exit code still tells.
+  std::error_code Write(std::string_view text) override;
 
  private:
   HANDLE handle_;
   bool console_;
-  std::string pending_;
 };
 
 class StandardStreams {
@@ -36,14 +30,12 @@ class StandardStreams {
   // missing, to the console of the parent process, if it has one.
   StandardStreams();
 
-  std::ostream& Out() { return out_; }
-  std::ostream& Err() { return err_; }
+  HandleOutput& Out() { return out_; }
+  HandleOutput& Err() { return err_; }
 
  private:
-  HandleStreamBuffer outBuffer_;
-  HandleStreamBuffer errBuffer_;
-  std::ostream out_{&outBuffer_};
-  std::ostream err_{&errBuffer_};
+  HandleOutput out_;
+  HandleOutput err_;
 };
 
 }  // namespace app

@@ -9,6 +9,13 @@ using Action = CommandLine::Action;
 
 ParsedCommandLine Error(std::string message) { return {{}, std::move(message)}; }
 
+std::optional<Action> AloneAction(const std::string& argument) {
+  if (argument == "--help" || argument == "-h") return Action::Help;
+  if (argument == "--version") return Action::Version;
+  if (argument == "--list-languages") return Action::ListLanguages;
+  return std::nullopt;
+}
+
 ParsedCommandLine Only(Action action) {
   CommandLine line;
   line.action = action;
@@ -20,12 +27,15 @@ ParsedCommandLine Only(Action action) {
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine line;
   std::optional<std::string> name, version, address;
-  bool listLanguages = false;
 
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    if (argument == "--help") return Only(Action::Help);
-    if (argument == "--version") return Only(Action::Version);
+    // An option that makes a command of its own stands alone: with anything
+    // else, a script would not do what its author meant.
+    if (const auto alone = AloneAction(argument)) {
+      if (arguments.size() > 1) return Error("l'option " + argument + " s'emploie seule");
+      return Only(*alone);
+    }
 
     // "--option value" or "--option=value".
     std::string option = argument;
@@ -42,20 +52,18 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     else if (option == "--language") target = &line.language;
 
     if (target) {
-      if (*target) return Error("l'option " + option + " est donnée deux fois.");
+      if (*target) return Error("l'option " + option + " est donnée deux fois");
       if (attached) {
         *target = *attached;
       } else if (i + 1 < arguments.size()) {
         *target = arguments[++i];
       } else {
-        return Error("l'option " + option + " demande une valeur.");
+        return Error("l'option " + option + " demande une valeur");
       }
-    } else if (attached && (option == "--replace" || option == "--list-languages")) {
-      return Error("l'option " + option + " ne prend pas de valeur.");
+    } else if (attached && (option == "--replace" || AloneAction(option))) {
+      return Error("l'option " + option + " ne prend pas de valeur");
     } else if (argument == "--replace") {
       line.replace = true;
-    } else if (argument == "--list-languages") {
-      listLanguages = true;
     } else if (argument.starts_with("-")) {
       return Error("option inconnue : " + argument);
     } else {
@@ -63,15 +71,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     }
   }
 
-  if (listLanguages) {
-    if (name || version || address || line.language || line.replace) {
-      return Error("--list-languages ne se combine avec aucune autre option.");
-    }
-    return Only(Action::ListLanguages);
-  }
   for (const auto& [value, option] : {std::pair{&name, "--name"}, std::pair{&version, "--program-version"},
                                       std::pair{&address, "--address"}}) {
-    if (!*value) return Error(std::string("l'option ") + option + " est obligatoire.");
+    if (!*value) return Error(std::string("l'option ") + option + " est obligatoire");
   }
   line.name = *name;
   line.version = *version;

@@ -21,13 +21,14 @@ struct CommandLine {
 
 struct ParsedCommandLine {
   CommandLine commandLine;
-  // Why the arguments make no command, in French; empty when they do.
+  // Why the arguments make no command, in French, without a final point;
+  // empty when they do. It may repeat an argument as it was given.
   std::string usageError;
 };
 
-// --help and --version act at once, whatever follows them; any other
-// mistake (an unknown option, a missing value or option, an option given
-// twice, a stray argument) is a usage error.
+// --help (or -h), --version and --list-languages stand alone. Anything else
+// with them, an unknown option, a missing value or option, an option given
+// twice or a stray argument is a usage error.
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 }  // namespace cli

@@ -1,6 +1,7 @@
 #include "generation/kit_generation.h"
 
 #include <exception>
+#include <memory>
 
 #include "generation/messages.h"
 #include "generation/redistributable_files.h"
@@ -28,8 +29,8 @@ class KitRun {
 
   Outcome Run() {
     for (auto step : {&KitRun::CheckTheEntries, &KitRun::CheckTheInstallTree, &KitRun::MakeTheFolders,
-                      &KitRun::AskBeforeReplacing, &KitRun::CopyTheFiles, &KitRun::WriteTheConfiguration,
-                      &KitRun::WriteTheVersion}) {
+                      &KitRun::LockTheKit, &KitRun::AskBeforeReplacing, &KitRun::CopyTheFiles,
+                      &KitRun::WriteTheConfiguration, &KitRun::WriteTheVersion}) {
       if (std::optional<Outcome> end = (this->*step)()) return *std::move(end);
     }
     return Ending(Kind::Written, {});
@@ -72,6 +73,16 @@ class KitRun {
       if (*there) continue;
       if (kit::Status made = system_.CreateDirectoryLevel(folder); !made) return Failed(made.error());
     }
+    return std::nullopt;
+  }
+
+  // From the question to the last writer the kit is this run's alone: a
+  // second run for the same kit waits here until this one has ended.
+  std::optional<Outcome> LockTheKit() {
+    kit::Result<std::unique_ptr<kit::FolderLock>> lock =
+        system_.LockKitFolder(kitDirectory_, [this] { question_.WaitingForOtherRun(entries_); });
+    if (!lock) return Failed(lock.error());
+    lock_ = std::move(*lock);
     return std::nullopt;
   }
 
@@ -125,6 +136,7 @@ class KitRun {
   kit::System& system_;
   const std::string languageFile_;
   const std::string kitDirectory_;
+  std::unique_ptr<kit::FolderLock> lock_;  // held until the run ends
 };
 
 }  // namespace

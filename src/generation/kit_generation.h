@@ -1,7 +1,8 @@
 // The procedure that builds an update kit, in the steps its user sees: check
-// the entries, check the install tree, make the folders, ask before
-// replacing, copy the files, write the configuration, write the version. It
-// stops at the first step that ends the run. It shows nothing: the parameter
+// the entries, check the install tree, make the folders, lock the kit (a
+// second run for the same kit waits there), ask before replacing, copy the
+// files, write the configuration, write the version. It stops at the first
+// step that ends the run. It shows nothing: the parameter
 // page turns its outcome into message boxes and focus, the command line
 // into messages and exit codes.
 #pragma once
@@ -40,6 +41,8 @@ class ReplaceQuestion {
   // True replaces the kit; false leaves it as it is. The entries are the
   // trimmed ones the kit would be made from.
   virtual bool ReplaceKit(const Entries& entries) = 0;
+  // Told once, before waiting, when another run is writing the same kit.
+  virtual void WaitingForOtherRun(const Entries& /*entries*/) {}
 };
 
 struct Outcome {

@@ -1,7 +1,10 @@
 #include "generation/redistributable_files.h"
 
+#include <algorithm>
+
 #include "generation/messages.h"
 #include "kit/kit_layout.h"
+#include "kit/ntfs_name_order.h"
 
 namespace generation {
 
@@ -9,6 +12,9 @@ kit::Result<std::vector<std::string>> LanguageEntries(const std::string& install
   kit::Result<std::vector<std::string>> fileNames =
       system.ListFilesWithExtension(kit::LanguageDirectoryPath(installRoot), std::string(kit::kLanguageExtension));
   if (!fileNames) return fileNames;
+  // Whole file names are ordered, as NTFS orders them: "A-B.lng" comes
+  // before "A.lng", although the entry "A" is a prefix of "A-B".
+  std::sort((*fileNames).begin(), (*fileNames).end(), kit::NtfsNameLess);
   std::vector<std::string> entries;
   for (const auto& fileName : *fileNames) entries.push_back(kit::LanguageEntryFromFileName(fileName));
   return entries;

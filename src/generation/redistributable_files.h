@@ -10,8 +10,9 @@
 
 namespace generation {
 
-// The language entries, one per language file, in the order of the
-// directory: the list the wizard offers, whose first entry it selects.
+// The language entries, one per language file, in the order Windows lists
+// their files on NTFS (ntfs_name_order.h), whatever the system and the file
+// system: the list the wizard offers, whose first entry it selects.
 kit::Result<std::vector<std::string>> LanguageEntries(const std::string& installRoot,
                                                       kit::System& system = kit::RealSystem());
 

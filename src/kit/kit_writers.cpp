@@ -52,8 +52,9 @@ class WriterFiles {
   }
 
   Status CreateTemporaryFor(const std::string& target) {
+    target_ = target;
     Result<FileHandle> temporary = system_.CreateTemporaryFor(target, temporaryPath_);
-    if (!temporary) return temporary.error();
+    if (!temporary) return AboutTarget(temporary.error());
     temporary_ = *temporary;
     temporaryExists_ = true;
     return {};
@@ -68,26 +69,38 @@ class WriterFiles {
     return {};
   }
 
-  Status WriteTemporary(const char* data, std::size_t size) { return system_.Write(temporary_, data, size); }
+  Status WriteTemporary(const char* data, std::size_t size) {
+    return AboutTarget(system_.Write(temporary_, data, size));
+  }
 
   Status CloseSource() { return system_.Close(std::exchange(source_, kNoFile)); }
 
   // Puts the complete temporary file on the disk before closing it: once it
   // has replaced the target, a power cut must not leave it empty.
   Status FinishTemporary() {
-    if (Status flushed = system_.FlushToDisk(temporary_); !flushed) return flushed;
-    return system_.Close(std::exchange(temporary_, kNoFile));
+    if (Status flushed = system_.FlushToDisk(temporary_); !flushed) return AboutTarget(flushed);
+    return AboutTarget(system_.Close(std::exchange(temporary_, kNoFile)));
   }
 
   // Puts the finished temporary file in the target's place.
   Status Commit(const std::string& target) {
-    if (Status renamed = system_.RenameOver(temporaryPath_, target); !renamed) return renamed;
+    if (Status renamed = system_.RenameOver(temporaryPath_, target); !renamed) return AboutTarget(renamed);
     temporaryExists_ = false;
     return {};
   }
 
  private:
+  // An error about the temporary file is told about the kit file it was to
+  // become: the user knows that name, and the temporary one is gone.
+  Status AboutTarget(Status status) const {
+    if (status || status.error().path != temporaryPath_ || temporaryPath_.empty()) return status;
+    SystemError error = status.error();
+    error.path = target_;
+    return error;
+  }
+
   System& system_;
+  std::string target_;
   FileHandle source_ = kNoFile;
   FileHandle temporary_ = kNoFile;
   std::string temporaryPath_;

@@ -12,6 +12,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -78,6 +80,12 @@ enum class FolderNameRules { Posix, Windows };
 extern const std::string_view kSeparator;
 // The name rules of the file system the kits are written to.
 extern const FolderNameRules kNativeFolderNameRules;
+
+// A lock that holds until it is destroyed (System::LockKitFolder).
+class FolderLock {
+ public:
+  virtual ~FolderLock() = default;
+};
 
 class System {
  public:
@@ -173,6 +181,19 @@ class System {
 
   // Removes the file at the path.
   virtual Status Remove(const std::string& path) = 0;
+
+  // Takes the exclusive lock of the existing kit folder at the path, so that
+  // one run at a time writes that kit: two wizards, a wizard and a script,
+  // a build matrix. When another run holds it, in this process or another,
+  // calls waiting() once, then waits as long as it takes. The lock adds no
+  // file to the folder and goes when the object is destroyed or the
+  // process ends, however it ends. A file system that keeps no locks gives
+  // a lock that holds nothing, since nothing can be held there. On POSIX it
+  // is flock() on the folder itself; on Windows a mutex named after the
+  // folder's volume and file index, which are the same however its path is
+  // spelt, in the session's namespace.
+  virtual Result<std::unique_ptr<FolderLock>> LockKitFolder(const std::string& folder,
+                                                            const std::function<void()>& waiting) = 0;
 };
 
 // The system the program runs on. The object lives as long as the process;

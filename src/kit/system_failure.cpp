@@ -1,11 +1,12 @@
 #include "kit/system_failure.h"
 
+#include "kit/error_cause.h"
+
 namespace kit {
 
 std::string DescribeSystemError(const SystemError& error) {
-  const std::string words = std::string(error.operation) + ": " + error.code.message();
-  if (error.path.empty()) return words;
-  return "filesystem error: " + words + " [" + error.path + "]";
+  const std::string cause = CauseInFrench(error.code);
+  return error.path.empty() ? cause : cause + " : " + error.path;
 }
 
 }  // namespace kit

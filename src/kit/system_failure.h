@@ -10,9 +10,9 @@
 
 namespace kit {
 
-// The error in the system's own words, as its error reports put them:
-// "filesystem error: <operation>: <the system's text> [<path>]", or, with
-// no path, "<operation>: <the system's text>".
+// The error as the program's French messages put it: its cause in French
+// (error_cause.h), then the path it was about, if any: "accès refusé :
+// /chemin". Never the system library's English words.
 std::string DescribeSystemError(const SystemError& error);
 
 class SystemFailure : public std::runtime_error {

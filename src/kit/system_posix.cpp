@@ -9,6 +9,7 @@
 // its creation until it is renamed or removed, beyond its Close: a
 // duplicate of its descriptor keeps the lock in the meantime.
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +20,7 @@
 #include <mutex>
 
 #include "kit/buffered_file.h"
+#include "kit/error_cause.h"
 #include "kit/stale_temporaries_posix.h"
 #include "kit/system.h"
 #include "kit/temporary_names.h"
@@ -142,6 +144,22 @@ Result<std::string> ExecutablePath() {
     path.resize(path.size() * 2);
   }
 }
+
+// The lock of a kit folder: flock() on the folder's own descriptor, which
+// closing drops.
+class LockedFolder final : public FolderLock {
+ public:
+  explicit LockedFolder(int descriptor) : descriptor_(descriptor) {}
+  ~LockedFolder() override {
+    if (descriptor_ >= 0) ::close(descriptor_);
+  }
+
+ private:
+  int descriptor_;
+};
+
+// Answers of a file system that keeps no locks (some network ones).
+bool MeansNoLocks(int error) { return error == ENOLCK || error == EOPNOTSUPP || error == EINVAL || error == EBADF; }
 
 class PosixSystem final : public System {
  public:
@@ -317,6 +335,26 @@ class PosixSystem final : public System {
     return {};
   }
 
+  Result<std::unique_ptr<FolderLock>> LockKitFolder(const std::string& folder,
+                                                    const std::function<void()>& waiting) override {
+    const int descriptor = OpenRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return Failure("open", folder);
+    int locked = ::flock(descriptor, LOCK_EX | LOCK_NB);
+    if (locked != 0 && errno == EWOULDBLOCK) {
+      waiting();
+      do {
+        locked = ::flock(descriptor, LOCK_EX);
+      } while (locked != 0 && errno == EINTR);
+    }
+    if (locked != 0) {
+      const int error = errno;
+      ::close(descriptor);
+      if (!MeansNoLocks(error)) return Failure("flock", folder, error);
+      return std::unique_ptr<FolderLock>(std::make_unique<LockedFolder>(-1));
+    }
+    return std::unique_ptr<FolderLock>(std::make_unique<LockedFolder>(descriptor));
+  }
+
  private:
   // Keeps the lock of a closed temporary file through a duplicate of its
   // descriptor (a failed duplicate keeps nothing).
@@ -344,5 +382,9 @@ System& RealSystem() {
   static PosixSystem system;
   return system;
 }
+
+// The system's codes are errno values, with one more that means a full disk
+// to its user: a disk quota reached.
+ErrorCause CauseOfSystemCode(int code) { return code == EDQUOT ? ErrorCause::NoSpaceLeft : CauseOfErrno(code); }
 
 }  // namespace kit

@@ -24,10 +24,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <memory>
 #include <optional>
 
 #include "kit/buffered_file.h"
+#include "kit/error_cause.h"
 #include "kit/system.h"
 #include "kit/temporary_names.h"
 #include "text/wide.h"
@@ -199,6 +201,20 @@ Result<std::wstring> ModulePath() {
     path.resize(path.size() * 2);
   }
 }
+
+// The lock of a kit folder: a mutex this thread owns, released and closed
+// on destruction by the thread that took it (the procedure runs on one).
+class LockedFolder final : public FolderLock {
+ public:
+  explicit LockedFolder(HANDLE mutex) : mutex_(mutex) {}
+  ~LockedFolder() override {
+    ReleaseMutex(mutex_);
+    CloseHandle(mutex_);
+  }
+
+ private:
+  HANDLE mutex_;
+};
 
 class WindowsSystem final : public System {
  public:
@@ -387,6 +403,42 @@ class WindowsSystem final : public System {
     if (!DeleteFileW(wide->c_str())) return Failure("delete", path);
     return {};
   }
+
+  Result<std::unique_ptr<FolderLock>> LockKitFolder(const std::string& folder,
+                                                    const std::function<void()>& waiting) override {
+    constexpr std::string_view kOperation = "lock folder";
+    const std::optional<std::wstring> wide = text::Utf8ToWide(folder);
+    if (!wide) return Failure(kOperation, folder, ERROR_NO_UNICODE_TRANSLATION);
+    // The folder's identity on its volume names the mutex.
+    const HANDLE handle = CreateFileW(wide->c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return Failure(kOperation, folder);
+    BY_HANDLE_FILE_INFORMATION information{};
+    const bool known = GetFileInformationByHandle(handle, &information);
+    const DWORD error = GetLastError();
+    CloseHandle(handle);
+    if (!known) return Failure(kOperation, folder, error);
+    wchar_t name[96];
+    swprintf(name, sizeof name / sizeof name[0], L"Local\\ZantrelVelquistCreator.Kit.%08lx.%08lx%08lx",
+             information.dwVolumeSerialNumber, information.nFileIndexHigh, information.nFileIndexLow);
+
+    const HANDLE mutex = CreateMutexW(nullptr, FALSE, name);
+    if (!mutex) return Failure(kOperation, folder);
+    DWORD waited = WaitForSingleObject(mutex, 0);
+    if (waited == WAIT_TIMEOUT) {
+      waiting();
+      waited = WaitForSingleObject(mutex, INFINITE);
+    }
+    // An abandoned mutex was held by a run that ended without releasing
+    // it: the kit is this run's now.
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+      const DWORD failure = waited == WAIT_FAILED ? GetLastError() : ERROR_INVALID_HANDLE;
+      CloseHandle(mutex);
+      return Failure(kOperation, folder, failure);
+    }
+    return std::unique_ptr<FolderLock>(std::make_unique<LockedFolder>(mutex));
+  }
 };
 
 }  // namespace
@@ -394,6 +446,29 @@ class WindowsSystem final : public System {
 System& RealSystem() {
   static WindowsSystem system;
   return system;
+}
+
+ErrorCause CauseOfSystemCode(int code) {
+  switch (static_cast<DWORD>(code)) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return ErrorCause::AccessDenied;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH: return ErrorCause::NotFound;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return ErrorCause::NoSpaceLeft;
+    case ERROR_WRITE_PROTECT: return ErrorCause::ReadOnly;
+    case ERROR_TOO_MANY_LINKS:
+    case ERROR_CANT_RESOLVE_FILENAME: return ErrorCause::TooManyLinks;
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_BUFFER_OVERFLOW: return ErrorCause::NameTooLong;
+    case ERROR_FILE_TOO_LARGE: return ErrorCause::FileTooLarge;
+    case ERROR_BROKEN_PIPE:
+    case ERROR_NO_DATA: return ErrorCause::BrokenPipe;
+    default: return ErrorCause::Other;
+  }
 }
 
 }  // namespace kit

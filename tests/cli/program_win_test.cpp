@@ -11,6 +11,7 @@
 
 #include "built_program_win.h"
 #include "install_tree.h"
+#include "kit/system.h"
 #include "text/wide.h"
 
 namespace {
@@ -30,8 +31,10 @@ class ProgramTree : public testing_support::InstallTree {
     fs::copy_file(testing_support::BuiltProgramFile(ZVC_PROGRAM_FILE), Path("Zantrel Velquist Creator.exe"));
   }
 
-  // Runs the copy with the arguments, its outputs in files, and waits.
-  ProgramRun Run(const std::vector<std::string>& arguments) const {
+  // Starts the copy with the arguments, its error output in a file, its
+  // standard output in a file or, with brokenOut, in a pipe whose reader
+  // has gone.
+  PROCESS_INFORMATION Start(const std::vector<std::string>& arguments, bool brokenOut = false) const {
     std::wstring commandLine = L"\"" + *text::Utf8ToWide(Root()) + L"\\Zantrel Velquist Creator.exe\"";
     for (const auto& argument : arguments) commandLine += L" \"" + *text::Utf8ToWide(argument) + L"\"";
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -42,19 +45,39 @@ class ProgramTree : public testing_support::InstallTree {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = output(".out");
+    if (brokenOut) {
+      HANDLE reader = nullptr;
+      EXPECT_TRUE(CreatePipe(&reader, &startup.hStdOutput, &inherit, 0));
+      CloseHandle(reader);
+    } else {
+      startup.hStdOutput = output(".out");
+    }
     startup.hStdError = output(".err");
     PROCESS_INFORMATION process{};
     EXPECT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                                &process));
+    CloseHandle(startup.hStdOutput);
+    CloseHandle(startup.hStdError);
+    return process;
+  }
+
+  ProgramRun Wait(const PROCESS_INFORMATION& process) const {
     WaitForSingleObject(process.hProcess, INFINITE);
     ProgramRun run{};
     GetExitCodeProcess(process.hProcess, &run.exitCode);
-    for (HANDLE handle : {process.hProcess, process.hThread, startup.hStdOutput, startup.hStdError}) CloseHandle(handle);
-    run.out = testing_support::ReadFileBytes(fs::path(*text::Utf8ToWide(Root() + ".out")));
-    run.err = testing_support::ReadFileBytes(fs::path(*text::Utf8ToWide(Root() + ".err")));
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    const fs::path out(*text::Utf8ToWide(Root() + ".out"));
+    if (fs::exists(out)) run.out = testing_support::ReadFileBytes(out);
+    run.err = ErrSoFar();
     return run;
   }
+
+  ProgramRun Run(const std::vector<std::string>& arguments, bool brokenOut = false) const {
+    return Wait(Start(arguments, brokenOut));
+  }
+
+  std::string ErrSoFar() const { return testing_support::ReadFileBytes(fs::path(*text::Utf8ToWide(Root() + ".err"))); }
 };
 
 TEST(WindowsProgramTest, WritesTheKitAndPrintsItsFolder) {
@@ -84,6 +107,35 @@ TEST(WindowsProgramTest, RefusalsAndUsageGiveTheirMessagesAndExitCodes) {
   EXPECT_EQ(bogus.exitCode, 2u);
   EXPECT_EQ(bogus.out, "");
   EXPECT_TRUE(bogus.err.starts_with("Zantrel Velquist Creator : option inconnue : --bogus")) << bogus.err;
+}
+
+TEST(WindowsProgramTest, AStandardOutputWhoseReaderHasGoneFailsTheRunAndSaysWhy) {
+  ProgramTree tree;
+  const auto run = tree.Run({"--version"}, true);
+  EXPECT_EQ(run.exitCode, 3u);
+  EXPECT_EQ(run.err,
+            "Zantrel Velquist Creator : la sortie standard ne peut pas être écrite (sortie fermée par le programme "
+            "qui la lisait).\n");
+}
+
+TEST(WindowsProgramTest, ARunForAKitThatAnotherRunHoldsSaysItWaitsAndWaits) {
+  ProgramTree tree;
+  const std::vector<std::string> arguments{"--name", "Mon Programme", "--program-version", "1", "--address", "x",
+                                           "--replace"};
+  ASSERT_EQ(tree.Run(arguments).exitCode, 0u);
+  auto held = kit::RealSystem().LockKitFolder(tree.Root() + "\\Output\\Mon Programme\\", [] {});
+  ASSERT_TRUE(held);
+
+  const PROCESS_INFORMATION process = tree.Start(arguments);
+  const std::string waiting =
+      "Un autre programme crée en ce moment le système de mise à jour automatique pour \"Mon Programme\" : attente de "
+      "la fin de sa création.\n";
+  for (int i = 0; i < 6000 && tree.ErrSoFar() != waiting; ++i) Sleep(10);
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+  (*held).reset();
+  const auto finished = tree.Wait(process);
+  EXPECT_EQ(finished.exitCode, 0u);
+  EXPECT_EQ(finished.err, waiting);
 }
 
 }  // namespace

@@ -1,22 +1,19 @@
-// The words of a system error, as the messages that embed it have always
-// put them: those of std::filesystem's errors for a path, those of
-// std::system_error without one.
+// The words of a system error in the program's messages: its cause in
+// French and its path, never the system library's English words.
 #include "kit/system_failure.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <system_error>
 
 namespace {
 
-TEST(SystemFailure, ReadsAsTheStandardLibrarysErrorsDid) {
+TEST(SystemFailure, ReadsAsTheCauseInFrenchThenThePath) {
   const std::error_code denied = std::make_error_code(std::errc::permission_denied);
   const kit::SystemError listing{denied, "/opt/zvc/Redistributable/Language Files/", "cannot list directory"};
-  EXPECT_EQ(kit::DescribeSystemError(listing),
-            std::filesystem::filesystem_error("cannot list directory", listing.path, denied).what());
-  const kit::SystemError module{denied, {}, "module path"};
-  EXPECT_EQ(kit::DescribeSystemError(module), std::system_error(denied, "module path").what());
+  EXPECT_EQ(kit::DescribeSystemError(listing), "accès refusé : /opt/zvc/Redistributable/Language Files/");
+  EXPECT_EQ(kit::DescribeSystemError({denied, {}, "module path"}), "accès refusé");
+  EXPECT_EQ(kit::SystemFailure(listing).what(), kit::DescribeSystemError(listing));
 }
 
 TEST(SystemFailure, CarriesTheErrorItWasMadeFrom) {

@@ -47,12 +47,12 @@ TEST(GenerationFaults, EachFailingStepIsTheFatalFailureWithTheSystemsError) {
     ASSERT_EQ(outcome.kind, Outcome::Kind::Written);
     EXPECT_EQ(outcome.entries.name, "Mon Programme");
     steps = counting.steps();
-    // The file tests, the two folders each tested and made, the question's
-    // file test, then the writers.
-    const std::vector<std::string> first(counting.stepNames().begin(), counting.stepNames().begin() + 8);
+    // The file tests, the two folders each tested and made, the kit's lock
+    // before the question's file test, then the writers.
+    const std::vector<std::string> first(counting.stepNames().begin(), counting.stepNames().begin() + 9);
     EXPECT_EQ(first, (std::vector<std::string>{"FileExists", "FileExists", "FileExists", "DirectoryExists",
                                                "CreateDirectoryLevel", "DirectoryExists", "CreateDirectoryLevel",
-                                               "FileExists"}));
+                                               "LockKitFolder", "FileExists"}));
   }
   for (int failAt = 1; failAt <= steps; ++failAt) {
     SCOPED_TRACE("step " + std::to_string(failAt) + " of " + std::to_string(steps) + " fails");

@@ -3,7 +3,7 @@
 // the path it was about. A read or flush fails with EIO, a write as on a
 // full disk, a close after really closing the file, a rename, a removal or
 // a folder creation without doing anything, a test or a listing as an
-// unreadable folder. failAt 0 fails nothing, which counts the steps of a
+// unreadable folder, a lock as a folder that cannot be opened. failAt 0 fails nothing, which counts the steps of a
 // run. It also counts the files left open and names each step in the order
 // taken.
 #pragma once
@@ -85,6 +85,11 @@ class FailingSystem : public kit::System {
   kit::Status Remove(const std::string& path) override {
     if (FailsNow("Remove")) return Error(EIO, path);
     return real_.Remove(path);
+  }
+  kit::Result<std::unique_ptr<kit::FolderLock>> LockKitFolder(const std::string& folder,
+                                                              const std::function<void()>& waiting) override {
+    if (FailsNow("LockKitFolder")) return Error(EACCES, folder);
+    return real_.LockKitFolder(folder, waiting);
   }
 
  private:
