@@ -23,6 +23,7 @@ if [ "${zvc_windows:-0}" = 1 ]; then
     googletest                  # GoogleTest's sources, built with it
     wine64 wine fonts-wine      # running the Windows edition's tests
     locales                     # a Central European locale for Wine in those tests
+    openbox                     # the window manager of the screen tests on Xvfb
     nsis                        # the Windows installer, made and tested with the tests
     osslsigncode openssl        # the signing test: a throwaway certificate, a signature
   )

@@ -60,5 +60,11 @@ prefix_time=$(elapsed "$started")
 started=$(seconds)
 status=0
 ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" || status=$?
+quietly wineserver -k || true
 echo "Windows edition: build $build_time, Wine prefix and server $prefix_time, tests $(elapsed "$started")"
+
+# What only a real screen shows, under Wine's X11 driver on Xvfb.
+started=$(seconds)
+scripts/test-windows-screen.sh "$build" || status=$?
+echo "Windows edition on the X11 driver: $(elapsed "$started")"
 exit "$status"

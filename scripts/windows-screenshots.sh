@@ -2,8 +2,9 @@
 # Screenshots of the Windows edition under Wine, on Xvfb with the openbox
 # window manager and Wine's X11 driver, in a Wine prefix of their own (the
 # tests' prefix uses the null driver): the three pages and the replace
-# question, written to docs/windows-*.png.
-#   scripts/windows-screenshots.sh [windows-build-directory]
+# question, written to docs/windows-*.png (docs/windows-*-DPI.png at another
+# DPI than 96).
+#   scripts/windows-screenshots.sh [windows-build-directory [dpi]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The cross-compiler and Wine, and the window manager and X tools of the
@@ -13,6 +14,9 @@ zvc_extra_packages=(openbox xdotool imagemagick)
 source scripts/setup.sh
 
 build=${1:-build-windows}
+export DPI=${2:-96}
+export SUFFIX=""
+[ "$DPI" = 96 ] || SUFFIX="-$DPI"
 [ -f "$build/CMakeCache.txt" ] ||
   cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build" --target zantrel-velquist-creator
@@ -45,6 +49,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -euo pipefail -c '
   # Smoothed text, as Windows draws it by default.
   quietly "$wine" reg add "HKCU\\Control Panel\\Desktop" /v FontSmoothing /d 2 /f
   quietly "$wine" reg add "HKCU\\Control Panel\\Desktop" /v FontSmoothingType /t REG_DWORD /d 2 /f
+  quietly "$wine" reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d "$DPI" /f
   openbox >/dev/null 2>&1 &
   sleep 1
   "$wine" "D:\\Zantrel Velquist Creator\\Zantrel Velquist Creator.exe" </dev/null >/dev/null 2>&1 &
@@ -60,19 +65,19 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -euo pipefail -c '
   }
   shoot() { sleep 1; import -frame -window "$(window "$1")" "$DOCS/$2"; }
 
-  shoot "Zantrel Velquist Creator - Bienvenue\.\.\." windows-welcome.png
+  shoot "Zantrel Velquist Creator - Bienvenue\.\.\." windows-welcome$SUFFIX.png
   xdotool windowactivate --sync "$(window "Zantrel Velquist Creator - Bienvenue\.\.\.")" key alt+s
   xdotool windowactivate --sync "$(window "Zantrel Velquist Creator - Saisie des param.*")"
   xdotool type --delay 20 "Mon Programme"; xdotool key Return
   xdotool type --delay 20 "1.0.0.0"; xdotool key Return
   xdotool type --delay 20 "https://www.example.com/monprog.maj"
   xdotool key shift+Tab shift+Tab
-  shoot "Zantrel Velquist Creator - Saisie des param.*" windows-parameters.png
+  shoot "Zantrel Velquist Creator - Saisie des param.*" windows-parameters$SUFFIX.png
   xdotool key Tab Tab Return Return Return Return
-  shoot "Zantrel Velquist Creator" windows-replace.png
+  shoot "Zantrel Velquist Creator" windows-replace$SUFFIX.png
   xdotool windowactivate --sync "$(window "Zantrel Velquist Creator")"
   xdotool key shift+Tab space   # Yes: No has the focus
-  shoot "Zantrel Velquist Creator - Op.*ration termin.*e\.\.\." windows-finished.png
+  shoot "Zantrel Velquist Creator - Op.*ration termin.*e\.\.\." windows-finished$SUFFIX.png
   xdotool key Return   # Finish
   sleep 1
   quietly wineserver -k || true

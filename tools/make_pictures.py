@@ -13,7 +13,10 @@ fixed-seed generator of our own, so every run writes the same bytes.
 Files written:
     assets/logo.bmp          128 x 280, 8 bits per pixel, 256-colour palette
     assets/logo_150.bmp      the same drawing at 150 % (192 x 420) and
-    assets/logo_200.bmp      200 % (256 x 560), for high-DPI screens on Windows
+    assets/logo_200.bmp      200 % (256 x 560), for high-DPI screens
+    assets/logo.png, logo_150.png, logo_200.png
+                             the same three, compressed, for the Windows
+                             program file
     assets/page_icon.gif     32 x 32, GIF89a, colour 0 transparent
     assets/page_icon.ico     the page icon for Windows: 32, 48, 64 pixels, 32 bits with alpha
     assets/app_icon.ico      16, 32 and 48 pixels, each in 8 bits and in 32 bits
@@ -789,10 +792,16 @@ def ordered_dither(pixels, width, amount):
 
 
 def make_logo(zoom=1.0):
-    """8 bits per pixel BMP with a 256-colour palette, uncompressed."""
+    """The logo as a palette image of 256 colours."""
     size = (round(LOGO_W * zoom), round(LOGO_H * zoom))
     pixels = ordered_dither(draw_logo(zoom), size[0], 3.0)
-    return encoded(with_full_palette(reduced(pixels, size, 256)), "BMP")
+    return with_full_palette(reduced(pixels, size, 256))
+
+
+def logo_png(img):
+    """The palette image as an 8-bit PNG: a third of the BMP's size in the
+    Windows program file, decoded by the system's imaging component."""
+    return encoded(img, "PNG", optimize=True)
 
 
 # ---------------------------------------------------------------------------
@@ -998,10 +1007,14 @@ def check(files):
     def opened(name):
         return Image.open(io.BytesIO(files[name]))
 
-    for name, size in (("logo.bmp", (128, 280)), ("logo_150.bmp", (192, 420)), ("logo_200.bmp", (256, 560))):
-        img = opened(name)
-        assert (img.format, img.mode, img.size) == ("BMP", "P", size), name
-        assert len(img.getpalette()) == 768, name
+    for suffix, size in (("", (128, 280)), ("_150", (192, 420)), ("_200", (256, 560))):
+        img = opened("logo%s.bmp" % suffix)
+        assert (img.format, img.mode, img.size) == ("BMP", "P", size), suffix
+        assert len(img.getpalette()) == 768, suffix
+        png = opened("logo%s.png" % suffix)
+        assert (png.format, png.mode, png.size) == ("PNG", "P", size), suffix
+        # The compressed logo holds the very pixels of the bitmap.
+        assert list(png.convert("RGB").getdata()) == list(img.convert("RGB").getdata()), suffix
     for name, height in (("separator.bmp", 2), ("separator_150.bmp", 3), ("separator_200.bmp", 4)):
         img = opened(name)
         assert (img.format, img.mode, img.size) == ("BMP", "RGB", (1, height)), name
@@ -1025,17 +1038,19 @@ def check(files):
 
 
 def main():
-    files = {
-        "logo.bmp": make_logo(),
-        "logo_150.bmp": make_logo(1.5),
-        "logo_200.bmp": make_logo(2.0),
+    logos = {"": make_logo(), "_150": make_logo(1.5), "_200": make_logo(2.0)}
+    files = {}
+    for suffix, logo in logos.items():
+        files["logo%s.bmp" % suffix] = encoded(logo, "BMP")
+        files["logo%s.png" % suffix] = logo_png(logo)
+    files.update({
         "page_icon.gif": make_page_icon(),
         "page_icon.ico": make_page_icon_ico(),
         "app_icon.ico": make_app_icon(),
         "separator.bmp": make_separator(),
         "separator_150.bmp": make_separator(1.5),
         "separator_200.bmp": make_separator(2.0),
-    }
+    })
     for size in (16, 32, 48, 256):
         files["app_icon_%d.png" % size] = make_app_icon_png(size)
     os.makedirs(ASSETS, exist_ok=True)

@@ -2,7 +2,6 @@
 // of the Windows API. Given arguments, it works from its command line
 // instead, with no window.
 #include <windows.h>
-#include <shellapi.h>
 
 #include <exception>
 #include <optional>
@@ -14,15 +13,34 @@
 #include "cli/run_command_line.h"
 #include "cli/usage.h"
 #include "text/wide.h"
+#include "ui/win32/system_functions.h"
 #include "ui/win32/win32_platform.h"
 
 namespace {
 
+// Whether the command line holds anything after the program's name, which
+// is quoted or ends at the first blank; the wizard's usual start then needs
+// no splitting.
+bool HasArguments(const wchar_t* line) {
+  if (*line == L'"') {
+    for (++line; *line && *line != L'"'; ++line) {
+    }
+    if (*line) ++line;
+  } else {
+    while (*line && *line != L' ' && *line != L'\t') ++line;
+  }
+  while (*line == L' ' || *line == L'\t') ++line;
+  return *line != 0;
+}
+
 // The arguments after the program's own name, in UTF-8; nothing when one of
 // them holds text that has no UTF-8 form.
 std::optional<std::vector<std::string>> Arguments() {
+  if (!HasArguments(GetCommandLineW())) return std::vector<std::string>();
+  const auto split = ui::win32::Shell32().commandLineToArgvW;
+  if (!split) return std::vector<std::string>();
   int count = 0;
-  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  LPWSTR* wide = split(GetCommandLineW(), &count);
   if (!wide) return std::vector<std::string>();
   std::optional<std::vector<std::string>> arguments(std::in_place);
   for (int i = 1; i < count && arguments; ++i) {

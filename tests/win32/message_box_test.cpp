@@ -10,6 +10,7 @@
 
 namespace {
 
+using testing_support::NoEvents;
 using win32_testing::WindowText;
 
 // What the timer saw of the box it answered.
@@ -43,8 +44,6 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR timer, DWORD) {
   seen.focusedButton = GetDlgCtrlID(GetFocus());
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(seen.focusedButton, BN_CLICKED), 0);
 }
-
-using testing_support::NoEvents;
 
 TEST(SystemMessageBox, TheSystemsBoxBearsTheTitleTheFlagsAndTheOpenPageAsOwner) {
   ThèmesXP::InitCommonControls();

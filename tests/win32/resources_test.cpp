@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/win32/pictures.h"
 #include "ui/win32/resource_ids.h"
 #include "built_program_win.h"
 #include "ui/win32/utf16.h"
@@ -68,10 +71,44 @@ TEST_F(ProgramResourcesTest, TheIconsHoldEveryImageOfTheirFiles) {
 
 TEST_F(ProgramResourcesTest, EveryPictureIsThereAtEachScale) {
   ASSERT_NE(program_, nullptr);
-  for (int id : {ZVC_BITMAP_LOGO_100, ZVC_BITMAP_LOGO_150, ZVC_BITMAP_LOGO_200, ZVC_BITMAP_SEPARATOR_100,
-                 ZVC_BITMAP_SEPARATOR_150, ZVC_BITMAP_SEPARATOR_200}) {
+  for (int id : {ZVC_PNG_LOGO_100, ZVC_PNG_LOGO_150, ZVC_PNG_LOGO_200}) {
+    EXPECT_EQ(Resource(RT_RCDATA, id).substr(0, 8), "\x89PNG\r\n\x1a\n") << id;
+  }
+  for (int id : {ZVC_BITMAP_SEPARATOR_100, ZVC_BITMAP_SEPARATOR_150, ZVC_BITMAP_SEPARATOR_200}) {
     EXPECT_FALSE(Resource(RT_BITMAP, id).empty()) << id;
   }
+}
+
+// A bitmap's pixels as 32-bit BGRX, top-down rows.
+std::vector<std::uint32_t> Pixels(HBITMAP bitmap) {
+  BITMAP size{};
+  GetObjectW(bitmap, sizeof(size), &size);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = size.bmWidth;
+  info.bmiHeader.biHeight = -size.bmHeight;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.bmWidth) * size.bmHeight);
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, bitmap, 0, size.bmHeight, pixels.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+  return pixels;
+}
+
+TEST(Pictures, TheLogoDecodedFromItsPngHasThePixelsOfTheUncompressedBitmap) {
+  HBITMAP decoded = ui::win32::LoadPictureBitmap(ui::Picture::Logo, 96);
+  ASSERT_NE(decoded, nullptr);
+  const std::wstring file = testing_support::BuiltProgramFile(ZVC_ASSETS_DIR "/logo.bmp");
+  auto original = static_cast<HBITMAP>(LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0,
+                                                  LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  ASSERT_NE(original, nullptr);
+  const std::vector<std::uint32_t> pixels = Pixels(decoded);
+  EXPECT_EQ(pixels.size(), 128u * 280u);
+  EXPECT_TRUE(pixels == Pixels(original));
+  DeleteObject(decoded);
+  DeleteObject(original);
 }
 
 TEST_F(ProgramResourcesTest, TheVersionRecordGivesTheProgramsNamesAndVersion) {
@@ -112,6 +149,33 @@ TEST_F(ProgramResourcesTest, TheManifestAsksForThemedControlsAndPerMonitorDpi) {
   EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
 }
 
+// "type/name: language" of every resource of a module, numbers in hexadecimal.
+BOOL CALLBACK AddLanguage(HMODULE, LPCWSTR type, LPCWSTR name, WORD language, LONG_PTR list) {
+  char text[64];
+  std::snprintf(text, sizeof(text), "%llx/%llx: %04x", static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(type)),
+                static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(name)), language);
+  reinterpret_cast<std::vector<std::string>*>(list)->push_back(text);
+  return TRUE;
+}
+BOOL CALLBACK AddName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR list) {
+  EnumResourceLanguagesW(module, type, name, AddLanguage, list);
+  return TRUE;
+}
+BOOL CALLBACK AddType(HMODULE module, LPWSTR type, LONG_PTR list) {
+  EnumResourceNamesW(module, type, AddName, list);
+  return TRUE;
+}
+
+TEST_F(ProgramResourcesTest, EveryResourceIsFrenchAsTheVersionRecordSays) {
+  ASSERT_NE(program_, nullptr);
+  std::vector<std::string> resources;
+  EnumResourceTypesW(program_, AddType, reinterpret_cast<LONG_PTR>(&resources));
+  EXPECT_GE(resources.size(), 10u);
+  for (const std::string& resource : resources) {
+    EXPECT_EQ(resource.substr(resource.size() - 4), "040c") << resource;
+  }
+}
+
 // The names of the DLLs the program file imports, read from its PE header.
 std::set<std::string> ImportedDlls(const std::string& image) {
   std::set<std::string> names;
@@ -142,7 +206,8 @@ TEST(ProgramFile, ImportsOnlyTheSystemsDlls) {
   const std::string image((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   ASSERT_GT(image.size(), 4096u);
   const std::set<std::string> system = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll",
-                                        "advapi32.dll", "shell32.dll", "comctl32.dll", "imm32.dll"};
+                                        "advapi32.dll", "shell32.dll", "comctl32.dll", "imm32.dll",
+                                        "ole32.dll"};
   const std::set<std::string> imported = ImportedDlls(image);
   EXPECT_TRUE(imported.count("user32.dll"));
   for (const std::string& name : imported) EXPECT_TRUE(system.count(name)) << name;

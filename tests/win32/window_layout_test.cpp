@@ -15,10 +15,9 @@ namespace {
 using ui::ControlKind;
 using ui::TwipsToPixels;
 using ui::win32::Win32Window;
+using testing_support::NoEvents;
 using win32_testing::ClientRect;
 using win32_testing::WindowText;
-
-using testing_support::NoEvents;
 
 std::string ClassOf(HWND window) {
   wchar_t name[64]{};
@@ -142,6 +141,31 @@ TEST_P(WindowLayoutTest, TabVisitsTheControlsThatTakeTheFocusInLayoutOrder) {
 }
 
 TEST_P(WindowLayoutTest, EveryLabelHoldsItsTextInTheWindowsFont) { ExpectLabelsFit(96); }
+
+TEST_P(WindowLayoutTest, TheFontIsTheDialogFontAtEightPointsWhereTheSystemHasItsClassicFace) {
+  auto font = reinterpret_cast<HFONT>(SendMessageW(window->Control(ui::ControlId::Command1), WM_GETFONT, 0, 0));
+  LOGFONTW chosen{};
+  ASSERT_TRUE(GetObjectW(font, sizeof(chosen), &chosen));
+  const std::wstring selected = ui::win32::SelectedFace(font);
+  LOGFONTW dialog{};
+  dialog.lfHeight = -MulDiv(8, 96, 72);
+  lstrcpyW(dialog.lfFaceName, L"MS Shell Dlg");
+  HFONT reference = CreateFontIndirectW(&dialog);
+  const std::wstring dialogFace = ui::win32::SelectedFace(reference);
+  DeleteObject(reference);
+  if (ui::win32::IsClassicDialogFace(dialogFace)) {
+    // Windows: never another face, never smaller.
+    EXPECT_EQ(std::wstring(chosen.lfFaceName), L"MS Shell Dlg");
+    EXPECT_EQ(chosen.lfHeight, -11);
+  } else if (selected == L"Liberation Sans Narrow") {
+    // Wine, on a system with the narrow face: at the dialog font's size.
+    EXPECT_EQ(chosen.lfHeight, -11);
+  } else {
+    // The substitute, no smaller than 7.5 points (10 pixels at 96 dpi).
+    EXPECT_EQ(selected, dialogFace);
+    EXPECT_LE(chosen.lfHeight, -10);
+  }
+}
 
 TEST_P(WindowLayoutTest, FieldsShowTheirToolTips) {
   for (const auto& control : Layout().controls) {

@@ -1,29 +1,44 @@
 #include "ui/win32/dialog_font.h"
 
-#include <cstdlib>
+#include <array>
 
 #include "ui/win32/utf16.h"
 
 namespace ui::win32 {
 namespace {
 
-// The layouts were drawn for a narrow 8-point face; the system's face may
-// need a point less. Some renderers (Wine on X11) draw text up to a tenth
-// wider than the system measures it, and the layouts leave labels no
-// room to spare: the font is chosen so that each label's text fits in a
-// tenth less than its width.
-constexpr int kWidthPercentForText = 90;
-// Below 7 points text reads badly: a label that still does not fit there is a fault of the layout, which the tests report.
-constexpr int kSmallestPoints = 7;
+constexpr const wchar_t* kDialogFace = L"MS Shell Dlg";
+constexpr int kDialogPoints = 8;
+// The narrow face Wine finds on the Linux system beneath it (fonts-liberation):
+// its captions take the width MS Sans Serif gives them.
+constexpr const wchar_t* kNarrowFace = L"Liberation Sans Narrow";
+// A substitute face is drawn by some renderers (Wine on X11) wider than the
+// system measures it, and a caption measured to fit to the pixel loses its
+// last word: its captions must fit in a twentieth less. (Liberation Sans
+// Narrow takes at most 91 % of each box.)
+constexpr int kSubstituteWidthPercent = 95;
+// In half points: below 7.5 points a capital's accent is lost ("É" drawn as
+// "E" at 7 points and 96 dpi).
+constexpr int kSmallestHalfPoints = 15;
+
+HFONT CreateFace(const wchar_t* face, int height) {
+  LOGFONTW font{};
+  font.lfHeight = -height;  // a character height, as points give it
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfQuality = DEFAULT_QUALITY;
+  lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+  return CreateFontIndirectW(&font);
+}
 
 bool LabelsFit(const PageLayout& layout, HFONT font, UINT dpi) {
   HDC dc = GetDC(nullptr);
   HGDIOBJ previous = SelectObject(dc, font);
+  const int dpiValue = static_cast<int>(dpi);
   bool fits = true;
   for (const auto& control : layout.controls) {
     if (control.kind != ControlKind::Label) continue;
-    const int dpiValue = static_cast<int>(dpi);
-    if (!TextFits(dc, Wide(control.text), TwipsToPixels(control.width, dpiValue) * kWidthPercentForText / 100,
+    if (!TextFits(dc, Wide(control.text), TwipsToPixels(control.width, dpiValue) * kSubstituteWidthPercent / 100,
                   TwipsToPixels(control.height, dpiValue))) {
       fits = false;
       break;
@@ -36,35 +51,48 @@ bool LabelsFit(const PageLayout& layout, HFONT font, UINT dpi) {
 
 }  // namespace
 
-LOGFONTW SystemMessageFont(UINT dpi) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  // Windows 10 1607 and later give the metrics for any DPI; bound by name
-  // so that the program still starts on older systems.
-  using ForDpi = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
-  static const auto forDpi = reinterpret_cast<ForDpi>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
-  if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) return metrics.lfMessageFont;
+std::wstring SelectedFace(HFONT font) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, font);
+  std::array<wchar_t, LF_FACESIZE> face{};
+  GetTextFaceW(dc, static_cast<int>(face.size()), face.data());
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  return face.data();
+}
 
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  HDC screen = GetDC(nullptr);
-  const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), systemDpi);
-  return metrics.lfMessageFont;
+bool IsClassicDialogFace(const std::wstring& face) {
+  // Windows may answer with the dialog font's own name, which it always maps
+  // to Microsoft Sans Serif.
+  for (const wchar_t* classic : {L"Microsoft Sans Serif", L"MS Sans Serif", kDialogFace}) {
+    if (lstrcmpiW(face.c_str(), classic) == 0) return true;
+  }
+  return false;
 }
 
 HFONT CreateDialogFont(const PageLayout& layout, UINT dpi) {
-  LOGFONTW font = SystemMessageFont(dpi);
-  const int smallest = MulDiv(kSmallestPoints, static_cast<int>(dpi), 72);
-  // lfHeight is negative for a character height, positive for a cell height.
-  const int sign = font.lfHeight < 0 ? -1 : 1;
-  for (;;) {
-    HFONT created = CreateFontIndirectW(&font);
-    if (!created || std::abs(font.lfHeight) <= smallest || LabelsFit(layout, created, dpi)) return created;
-    DeleteObject(created);
-    font.lfHeight -= sign;
+  const int dpiValue = static_cast<int>(dpi);
+  const int height = MulDiv(kDialogPoints, dpiValue, 72);
+  HFONT dialog = CreateFace(kDialogFace, height);
+  if (!dialog || IsClassicDialogFace(SelectedFace(dialog))) return dialog;
+
+  if (HFONT narrow = CreateFace(kNarrowFace, height)) {
+    if (lstrcmpiW(SelectedFace(narrow).c_str(), kNarrowFace) == 0 && LabelsFit(layout, narrow, dpi)) {
+      DeleteObject(dialog);
+      return narrow;
+    }
+    DeleteObject(narrow);
   }
+
+  // The substitute, a pixel smaller at a time until the captions fit.
+  const int smallest = MulDiv(kSmallestHalfPoints, dpiValue, 2 * 72);
+  for (int smaller = height - 1; smaller >= smallest && !LabelsFit(layout, dialog, dpi); --smaller) {
+    HFONT next = CreateFace(kDialogFace, smaller);
+    if (!next) break;
+    DeleteObject(dialog);
+    dialog = next;
+  }
+  return dialog;
 }
 
 bool TextFits(HDC dc, const std::wstring& text, int width, int height) {

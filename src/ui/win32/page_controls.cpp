@@ -1,158 +1,227 @@
 #include "ui/win32/page_controls.h"
 
-#include <imm.h>
+#include <commctrl.h>
 
-#include <memory>
+#include <stdexcept>
+
+#include "ui/win32/dialog_font.h"
+#include "ui/win32/dpi.h"
+#include "ui/win32/utf16.h"
 
 namespace ui::win32 {
 namespace {
 
-constexpr const wchar_t* kHookProperty = L"ZantrelVelquistHook";
+// Identifiers start above IDOK and IDCANCEL, which the dialog manager sends
+// for Enter and Escape: no control answers them, so Escape does nothing.
+constexpr int kFirstIdentifier = 100;
 
-struct Hook {
-  WNDPROC original = nullptr;
-  KeyFilter keyFilter;
-  InsertionFilter insertionFilter;
-  // Cleared by Unhook: a filter may close the window, and with it this
-  // control, while the control's procedure is still running.
-  bool attached = true;
-};
+int Scaled(int twips, UINT dpi) { return TwipsToPixels(twips, static_cast<int>(dpi)); }
 
-// The hook of a control, shared so that it outlives an Unhook made by a
-// filter the procedure is running.
-std::shared_ptr<Hook> HookOf(HWND control) {
-  auto* hook = static_cast<std::shared_ptr<Hook>*>(GetPropW(control, kHookProperty));
-  return hook ? *hook : nullptr;
+// Every control clips its siblings: where the layout overlaps two controls
+// (a label a pixel into its field), the one above in the order of creation
+// paints there and the other does not erase its edge.
+HWND Child(HWND parent, DWORD extendedStyle, const wchar_t* windowClass, DWORD style, int identifier) {
+  HWND child = CreateWindowExW(extendedStyle, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0,
+                               0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)),
+                               GetModuleHandleW(nullptr), nullptr);
+  if (!child) throw std::runtime_error("un contrôle de la fenêtre n'a pu être créé");
+  return child;
 }
 
-void Attach(HWND control, std::shared_ptr<Hook> hook, WNDPROC procedure) {
-  hook->original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
-  SetPropW(control, kHookProperty, new std::shared_ptr<Hook>(std::move(hook)));
-  SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+HWND ComboEdit(HWND combo) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
 }
 
-bool IsKeyDown(LPARAM message, WPARAM key) {
-  const auto* msg = reinterpret_cast<const MSG*>(message);
-  return msg && msg->message == WM_KEYDOWN && msg->wParam == key;
+int WindowHeight(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect.bottom - rect.top;
 }
 
-// The clipboard's text, or nothing when it holds none.
-std::u16string ClipboardText(HWND owner) {
-  std::u16string text;
-  if (!OpenClipboard(owner)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const char16_t*>(GlobalLock(data))) {
-      text = chars;
-      GlobalUnlock(data);
-    }
+// A combo box's closed height follows the height of its selection field,
+// which the system reads back with an offset of its own: set the field
+// once to learn the offset, then to the height wanted.
+void SetClosedHeight(HWND combo, int height) {
+  const auto field = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+  SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+  const int offset = WindowHeight(combo) - field;
+  if (height - offset > 0) SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - offset);
+}
+
+// Labels and pictures come after the controls that take the focus: the
+// order of creation is the order of Tab, and, as children are stacked in
+// the order they are created, the fields lie above the labels and pictures
+// that overlap them.
+std::vector<const ControlLayout*> CreationOrder(const PageLayout& layout) {
+  std::vector<const ControlLayout*> order;
+  for (const ControlLayout* control : layout.InTabOrder()) {
+    if (control->kind != ControlKind::Label) order.push_back(control);
   }
-  CloseClipboard();
-  return text;
-}
-
-// Puts text that was not typed into the box, filtered as typed text is.
-// A single-line box takes such a text up to its first line break, so the
-// break is no Enter for the filter.
-void InsertFiltered(HWND edit, Hook& hook, std::u16string text) {
-  if (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) return;
-  text = text.substr(0, text.find_first_of(u"\r\n"));
-  if (text.empty()) return;
-  hook.insertionFilter(text);
-  if (!hook.attached || text.empty()) return;
-  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-// The text an input method has just committed.
-std::u16string ImeResult(HWND edit) {
-  std::u16string text;
-  HIMC context = ImmGetContext(edit);
-  if (!context) return text;
-  const LONG bytes = ImmGetCompositionStringW(context, GCS_RESULTSTR, nullptr, 0);
-  if (bytes > 0) {
-    text.resize(static_cast<std::size_t>(bytes) / sizeof(char16_t));
-    ImmGetCompositionStringW(context, GCS_RESULTSTR, text.data(), static_cast<DWORD>(bytes));
+  for (const auto& control : layout.controls) {
+    if (control.kind == ControlKind::Label || !control.tabIndex) order.push_back(&control);
   }
-  ImmReleaseContext(edit, context);
-  return text;
-}
-
-LRESULT CALLBACK FieldProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-  const std::shared_ptr<Hook> hook = HookOf(edit);
-  if (!hook) return DefWindowProcW(edit, message, wParam, lParam);
-  switch (message) {
-    case WM_GETDLGCODE: {
-      LRESULT code = CallWindowProcW(hook->original, edit, message, wParam, lParam);
-      if (IsKeyDown(lParam, VK_RETURN) || IsKeyDown(lParam, VK_ESCAPE)) code |= DLGC_WANTMESSAGE;
-      return code;
-    }
-    case WM_CHAR:
-    case WM_IME_CHAR: {
-      auto code = static_cast<char16_t>(wParam);
-      hook->keyFilter(code);
-      if (!hook->attached || code == 0) return 0;
-      return CallWindowProcW(hook->original, edit, WM_CHAR, code, lParam);
-    }
-    case WM_PASTE:
-      InsertFiltered(edit, *hook, ClipboardText(edit));
-      return 0;
-    case WM_IME_COMPOSITION:
-      // The box would insert a committed text itself, past the filter: it
-      // goes in filtered, and the box sees the rest of the message only.
-      if (lParam & GCS_RESULTSTR) {
-        InsertFiltered(edit, *hook, ImeResult(edit));
-        if (!hook->attached) return 0;
-        lParam &= ~(GCS_RESULTSTR | GCS_RESULTCLAUSE | GCS_RESULTREADSTR | GCS_RESULTREADCLAUSE);
-        if (lParam == 0) return 0;
-      }
-      return CallWindowProcW(hook->original, edit, message, wParam, lParam);
-    default:
-      return CallWindowProcW(hook->original, edit, message, wParam, lParam);
-  }
-}
-
-LRESULT CALLBACK ButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-  const std::shared_ptr<Hook> hook = HookOf(button);
-  if (!hook) return DefWindowProcW(button, message, wParam, lParam);
-  switch (message) {
-    case WM_GETDLGCODE: {
-      LRESULT code = CallWindowProcW(hook->original, button, message, wParam, lParam);
-      if (IsKeyDown(lParam, VK_RETURN)) code |= DLGC_WANTMESSAGE;
-      return code;
-    }
-    case WM_KEYDOWN:
-      if (wParam != VK_RETURN) break;
-      // What a click does: the window hears of it.
-      SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                   reinterpret_cast<LPARAM>(button));
-      return 0;
-    case WM_CHAR:
-      if (wParam == L'\r') return 0;  // the Enter just handled
-      break;
-    default:
-      break;
-  }
-  return CallWindowProcW(hook->original, button, message, wParam, lParam);
+  return order;
 }
 
 }  // namespace
 
-void HookField(HWND edit, KeyFilter keyFilter, InsertionFilter insertionFilter) {
-  auto hook = std::make_shared<Hook>();
-  hook->keyFilter = std::move(keyFilter);
-  hook->insertionFilter = std::move(insertionFilter);
-  Attach(edit, std::move(hook), FieldProcedure);
-  // A text box takes text of any length.
-  SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+int PageControls::Identifier(ControlId control) { return kFirstIdentifier + static_cast<int>(control); }
+
+PageControls::PageControls(HWND window, const PageLayout& layout, FieldFilters& filters)
+    : window_(window), layout_(layout) {
+  for (const auto& control : layout_.controls) {
+    if (control.picture == Picture::Logo) logo_ = std::make_unique<PictureInAdvance>(Picture::Logo, WindowDpi(window_));
+  }
+  toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  for (const ControlLayout* control : CreationOrder(layout_)) controls_[control->id] = Create(*control, filters);
 }
 
-void HookButton(HWND button) { Attach(button, std::make_shared<Hook>(), ButtonProcedure); }
+// Once the window and its controls are destroyed: the font and pictures
+// they showed go with them.
+PageControls::~PageControls() {
+  subclasses_.clear();
+  if (font_) DeleteObject(font_);
+  for (HGDIOBJ picture : pictures_) DeleteObject(picture);
+  for (HICON icon : icons_) DestroyIcon(icon);
+}
 
-void Unhook(HWND control) {
-  auto* hook = static_cast<std::shared_ptr<Hook>*>(RemovePropW(control, kHookProperty));
-  if (!hook) return;
-  SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>((*hook)->original));
-  (*hook)->attached = false;
-  delete hook;
+bool PageControls::IsButton(ControlId control) const {
+  for (const auto& placed : layout_.controls) {
+    if (placed.id == control) return placed.kind == ControlKind::CommandButton;
+  }
+  return false;
+}
+
+HWND PageControls::Create(const ControlLayout& control, FieldFilters& filters) {
+  const int identifier = Identifier(control.id);
+  const DWORD disabled = control.enabled ? 0 : WS_DISABLED;
+  HWND child = nullptr;
+  switch (control.kind) {
+    case ControlKind::CommandButton:
+      child = Child(window_, 0, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | disabled, identifier);
+      SetWindowTextW(child, Wide(control.text).c_str());
+      subclasses_.push_back(std::make_unique<ButtonSubclass>(child));
+      break;
+    case ControlKind::Label:
+      // The text is plain: "&" shows as itself.
+      child = Child(window_, 0, L"STATIC", SS_LEFT | SS_NOPREFIX, identifier);
+      SetWindowTextW(child, Wide(control.text).c_str());
+      break;
+    case ControlKind::TextBox:
+    case ControlKind::ComboBox: {
+      const bool combo = control.kind == ControlKind::ComboBox;
+      child = combo ? Child(window_, 0, L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
+                            identifier)
+                    : Child(window_, WS_EX_CLIENTEDGE, L"EDIT",
+                            ES_AUTOHSCROLL | WS_TABSTOP | (control.readOnly ? ES_READONLY : 0), identifier);
+      HWND edit = combo ? ComboEdit(child) : child;
+      if (!edit) throw std::runtime_error("la zone de saisie de la liste est introuvable");
+      subclasses_.push_back(std::make_unique<FieldSubclass>(edit, control.id, filters));
+      if (!control.toolTip.empty() && combo) AddToolTip(edit, control.toolTip);
+      break;
+    }
+    case ControlKind::Image: {
+      // The page icon and the logo keep their size, centred in their
+      // rectangle; the separator is stretched to its width. A static
+      // control is transparent to the mouse without SS_NOTIFY, and its
+      // tooltip would never see the pointer.
+      const DWORD style = control.picture == Picture::PageIcon ? SS_ICON | SS_CENTERIMAGE
+                          : control.stretchPicture          ? SS_BITMAP | SS_REALSIZECONTROL
+                                                            : SS_BITMAP | SS_CENTERIMAGE;
+      const DWORD notify = control.toolTip.empty() ? 0 : SS_NOTIFY;
+      child = Child(window_, control.sunkenBorder ? WS_EX_CLIENTEDGE : 0, L"STATIC", style | notify, identifier);
+      break;
+    }
+  }
+  if (!control.toolTip.empty()) AddToolTip(child, control.toolTip);
+  return child;
+}
+
+void PageControls::AddToolTip(HWND control, const std::string& text) {
+  if (!toolTips_) return;
+  const std::wstring wide = Wide(text);
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<wchar_t*>(wide.c_str());
+  SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void PageControls::Place(UINT dpi) {
+  dpi_ = dpi;
+  HFONT previousFont = font_;
+  font_ = CreateDialogFont(layout_, dpi);
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  if (toolTips_) SendMessageW(toolTips_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  for (const auto& control : layout_.controls) {
+    HWND child = controls_.at(control.id);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    const int height = Scaled(control.height, dpi);
+    // A combo box's window holds its list too; its closed height comes from
+    // the height of its selection field.
+    const int windowHeight = control.kind == ControlKind::ComboBox ? height * 8 : height;
+    SetWindowPos(child, nullptr, Scaled(control.left, dpi), Scaled(control.top, dpi), Scaled(control.width, dpi),
+                 windowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (control.kind == ControlKind::ComboBox) SetClosedHeight(child, height);
+  }
+  if (previousFont) DeleteObject(previousFont);
+  PlacePictures();
+  SizeWindow();
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+void PageControls::SizeWindow() {
+  const int clientWidth = Scaled(layout_.clientWidth, dpi_);
+  const int clientHeight = Scaled(layout_.clientHeight, dpi_);
+  SIZE frame = FrameSize(clientWidth, clientHeight, kWindowStyle, 0, dpi_);
+  SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The frame the window really has may differ from the one computed for
+  // the DPI (a system without per-DPI frames): the client area decides.
+  RECT client{};
+  GetClientRect(window_, &client);
+  if (client.right != clientWidth || client.bottom != clientHeight) {
+    frame.cx += clientWidth - client.right;
+    frame.cy += clientHeight - client.bottom;
+    SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void PageControls::PlacePictures() {
+  std::vector<HGDIOBJ> previousPictures = std::move(pictures_);
+  std::vector<HICON> previousIcons = std::move(icons_);
+  pictures_.clear();
+  icons_.clear();
+  for (const auto& control : layout_.controls) {
+    if (control.kind != ControlKind::Image) continue;
+    HWND child = controls_.at(control.id);
+    if (control.picture == Picture::PageIcon) {
+      HICON icon = LoadPageIcon(Scaled(control.width, dpi_));
+      SendMessageW(child, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+      if (icon) icons_.push_back(icon);
+    } else {
+      HBITMAP bitmap = control.picture == Picture::Logo && logo_ ? logo_->Take(dpi_)
+                                                                  : LoadPictureBitmap(control.picture, dpi_);
+      SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+      if (bitmap) pictures_.push_back(bitmap);
+    }
+    // Setting an image may resize the control: the layout keeps its place.
+    SetWindowPos(child, nullptr, Scaled(control.left, dpi_), Scaled(control.top, dpi_), Scaled(control.width, dpi_),
+                 Scaled(control.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  for (int which : {ICON_BIG, ICON_SMALL}) {
+    const int size = SystemMetric(which == ICON_BIG ? SM_CXICON : SM_CXSMICON, dpi_);
+    HICON icon = LoadApplicationIcon(size);
+    SendMessageW(window_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+    if (icon) icons_.push_back(icon);
+  }
+  for (HGDIOBJ picture : previousPictures) DeleteObject(picture);
+  for (HICON icon : previousIcons) DestroyIcon(icon);
 }
 
 }  // namespace ui::win32

@@ -1,32 +1,63 @@
-// The keyboard of the wizard's controls, added to the system's own controls
-// by subclassing them: typed characters reach the page's key filter before
-// the control, pasted text goes through the same filter, and Enter presses
-// the focused button as Space does.
+// The controls of a page window, made from the page's layout with the
+// system's own controls, and placed at the window's DPI: positions and
+// sizes in twips scaled, the dialog font, the pictures drawn for the
+// nearest scale, the tooltips.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
-#include <string>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "ui/page_layout.h"
+#include "ui/win32/control_subclasses.h"
+#include "ui/win32/pictures.h"
 
 namespace ui::win32 {
 
-// Runs a typed character's UTF-16 code through the page's filter, which may
-// change it or set it to 0 to discard it.
-using KeyFilter = std::function<void(char16_t& code)>;
-// Runs a whole insertion (a paste) through the page's filter, which may
-// shorten it.
-using InsertionFilter = std::function<void(std::u16string& text)>;
+class PageControls {
+ public:
+  // Creates every control of the layout in the window; the text fields run
+  // the page's filters. Placed by Place only, for which the logo is loaded
+  // meanwhile at the window's present DPI.
+  PageControls(HWND window, const PageLayout& layout, FieldFilters& filters);
+  // Deleted after the window is destroyed.
+  ~PageControls();
+  PageControls(const PageControls&) = delete;
+  PageControls& operator=(const PageControls&) = delete;
 
-// An edit control (a text box or the edit of a combo box): typed characters
-// and pastes are filtered before it sees them; Enter and Escape are typed
-// into it (as 13 and 27) instead of going to the window.
-void HookField(HWND edit, KeyFilter keyFilter, InsertionFilter insertionFilter);
+  // Sizes the window's client area, places the controls and gives them
+  // their font and pictures for this DPI.
+  void Place(UINT dpi);
 
-// A push button: Enter presses it when it has the focus.
-void HookButton(HWND button);
+  HWND Control(ControlId control) const { return controls_.at(control); }
+  HWND ToolTips() const { return toolTips_; }
+  UINT Dpi() const { return dpi_; }
+  // Whether the control is a push button, whose clicks are the page's.
+  bool IsButton(ControlId control) const;
 
-// Gives the control back its own procedure; done before it is destroyed.
-void Unhook(HWND control);
+  // The window identifier of a control.
+  static int Identifier(ControlId control);
+  // The window style of a page.
+  static constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+ private:
+  HWND Create(const ControlLayout& control, FieldFilters& filters);
+  void AddToolTip(HWND control, const std::string& text);
+  void PlacePictures();
+  void SizeWindow();
+
+  HWND window_;
+  const PageLayout& layout_;
+  HWND toolTips_ = nullptr;
+  std::map<ControlId, HWND> controls_;
+  std::vector<std::unique_ptr<ControlSubclass>> subclasses_;
+  std::unique_ptr<PictureInAdvance> logo_;
+  UINT dpi_ = 96;
+  HFONT font_ = nullptr;
+  std::vector<HGDIOBJ> pictures_;
+  std::vector<HICON> icons_;
+};
 
 }  // namespace ui::win32

@@ -1,5 +1,8 @@
 #include "ui/win32/pictures.h"
 
+#include <utility>
+
+#include "ui/win32/png_bitmap.h"
 #include "ui/win32/resource_ids.h"
 
 namespace ui::win32 {
@@ -7,10 +10,12 @@ namespace {
 
 HINSTANCE ProgramInstance() { return GetModuleHandleW(nullptr); }
 
+// The resource of a picture drawn for this scale: the logo as PNG, the
+// separator as a bitmap; 0 for the others.
 int ResourceId(Picture picture, int scale) {
   const int step = scale == 200 ? 2 : scale == 150 ? 1 : 0;
   switch (picture) {
-    case Picture::Logo: return ZVC_BITMAP_LOGO_100 + step;
+    case Picture::Logo: return ZVC_PNG_LOGO_100 + step;
     case Picture::Separator: return ZVC_BITMAP_SEPARATOR_100 + step;
     case Picture::PageIcon:
     case Picture::None: break;
@@ -18,7 +23,12 @@ int ResourceId(Picture picture, int scale) {
   return 0;
 }
 
-HBITMAP LoadBitmapResource(int id) {
+HBITMAP LoadPicture(Picture picture, int id) {
+  if (picture == Picture::Logo) {
+    HRSRC found = FindResourceW(ProgramInstance(), MAKEINTRESOURCEW(id), RT_RCDATA);
+    const void* bytes = found ? LockResource(LoadResource(ProgramInstance(), found)) : nullptr;
+    return bytes ? DecodePng(bytes, SizeofResource(ProgramInstance(), found)) : nullptr;
+  }
   return static_cast<HBITMAP>(
       LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
@@ -38,9 +48,38 @@ int PictureScale(UINT dpi) {
 HBITMAP LoadPictureBitmap(Picture picture, UINT dpi) {
   const int id = ResourceId(picture, PictureScale(dpi));
   if (id == 0) return nullptr;
-  if (HBITMAP bitmap = LoadBitmapResource(id)) return bitmap;
+  if (HBITMAP bitmap = LoadPicture(picture, id)) return bitmap;
   // A program built without the larger drawings shows the standard one.
-  return LoadBitmapResource(ResourceId(picture, 100));
+  return LoadPicture(picture, ResourceId(picture, 100));
+}
+
+PictureInAdvance::PictureInAdvance(Picture picture, UINT dpi) : picture_(picture), dpi_(dpi) {
+  thread_ = CreateThread(nullptr, 0, &PictureInAdvance::Load, this, 0, nullptr);
+}
+
+PictureInAdvance::~PictureInAdvance() {
+  Join();
+  if (bitmap_) DeleteObject(bitmap_);
+}
+
+DWORD WINAPI PictureInAdvance::Load(void* self) {
+  auto* advance = static_cast<PictureInAdvance*>(self);
+  advance->bitmap_ = LoadPictureBitmap(advance->picture_, advance->dpi_);
+  return 0;
+}
+
+void PictureInAdvance::Join() {
+  if (!thread_) return;
+  WaitForSingleObject(thread_, INFINITE);
+  CloseHandle(thread_);
+  thread_ = nullptr;
+}
+
+HBITMAP PictureInAdvance::Take(UINT dpi) {
+  Join();
+  HBITMAP bitmap = nullptr;
+  if (dpi == dpi_) std::swap(bitmap, bitmap_);
+  return bitmap ? bitmap : LoadPictureBitmap(picture_, dpi);
 }
 
 HICON LoadPageIcon(int size) { return LoadIconResource(ZVC_ICON_PAGE, size); }

@@ -1,20 +1,22 @@
-// A page window built with the system's controls from the page's layout.
+// A page window: the window of the page's layout, its controls made and
+// placed by PageControls, and its procedure, which turns the system's
+// messages into the page's events.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
-#include <map>
 #include <memory>
-#include <vector>
 
 #include "ui/platform.h"
+#include "ui/win32/control_subclasses.h"
+#include "ui/win32/page_controls.h"
 
 namespace ui::win32 {
 
 class Win32Platform;
 
-class Win32Window : public Window {
+class Win32Window : public Window, private FieldFilters {
  public:
   Win32Window(const PageLayout& layout, WindowEvents& events, Win32Platform& platform);
   ~Win32Window() override;
@@ -29,22 +31,18 @@ class Win32Window : public Window {
 
   // The window, each control's window and the tooltip window, for the tests.
   HWND Handle() const { return window_; }
-  HWND Control(ControlId control) const { return controls_.at(control); }
-  HWND ToolTips() const { return toolTips_; }
-  UINT Dpi() const { return dpi_; }
+  HWND Control(ControlId control) const { return controls_->Control(control); }
+  HWND ToolTips() const { return controls_->ToolTips(); }
+  UINT Dpi() const { return controls_->Dpi(); }
 
   // The identifier of a control's window.
-  static int ControlIdentifier(ControlId control);
+  static int ControlIdentifier(ControlId control) { return PageControls::Identifier(control); }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  HWND Build(const ControlLayout& control);
-  void AddToolTip(HWND control, const std::string& text);
-  // Sizes and places the window's client area, the controls, their font and
-  // pictures from the layout at this DPI.
-  void Place(UINT dpi);
-  void PlacePictures();
+  bool FilterKey(ControlId field, char16_t& code) override;
+  bool FilterInsertion(ControlId field, std::u16string& text) override;
   void CentreOnScreen();
   // Runs a page event while the window is open; errors go to the platform.
   void Deliver(const std::function<void()>& event);
@@ -53,13 +51,7 @@ class Win32Window : public Window {
   WindowEvents& events_;
   Win32Platform& platform_;
   HWND window_ = nullptr;
-  HWND toolTips_ = nullptr;
-  std::map<ControlId, HWND> controls_;
-  std::vector<HWND> hooked_;
-  UINT dpi_ = 96;
-  HFONT font_ = nullptr;
-  std::vector<HGDIOBJ> pictures_;
-  std::vector<HICON> icons_;
+  std::unique_ptr<PageControls> controls_;
   // The control that had the focus when the window was last deactivated.
   HWND lastFocus_ = nullptr;
   // Cleared when the window closes: a handler may close it while a control
