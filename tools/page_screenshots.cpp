@@ -31,8 +31,9 @@ void FillParameters(ui::qt::QtWindow& window) {
   window.SetText(ControlId::Text1, "Mon Programme");
   window.SetText(ControlId::Text2, "1.0.0.0");
   window.SetText(ControlId::Text3, "https://www.example.com/monprog.maj");
-  window.AddItem(ControlId::Combo1, "Français");
+  // In the order the set-up lists them, as Windows orders names.
   window.AddItem(ControlId::Combo1, "Anglais");
+  window.AddItem(ControlId::Combo1, "Français");
   window.SetListIndex(ControlId::Combo1, 0);
   window.SetText(ControlId::Text4, "/home/marie/Zantrel Velquist Creator/Output/");
 }
