@@ -7,11 +7,8 @@ namespace {
 
 using ui::ControlId;
 
-// The fake fixture, built as a driver: never run as a test of its own.
-class FakeWizardDriver final : public testing_support::WizardTest, public testing_support::WizardDriver {
+class FakeWizardDriver final : public testing_support::FixtureDriver<testing_support::WizardTest> {
  public:
-  void TestBody() override {}
-
   void OpenParameterPage() override { WizardTest::OpenParameterPage(); }
   void Type(const std::string& text) override { Window().Type(Window().Focus(), text); }
   void PressEnter() override {
@@ -30,11 +27,6 @@ class FakeWizardDriver final : public testing_support::WizardTest, public testin
   std::string Text(ControlId field) override { return Window().Text(field); }
   int LanguageCount() override { return static_cast<int>(Window().Items(ControlId::Combo1).size()); }
   std::string Caption() override { return platform.OpenWindows().empty() ? std::string() : Window().Caption(); }
-
-  const std::vector<testing_support::ShownMessage>& Messages() override { return platform.messages; }
-  int Beeps() override { return platform.beeps; }
-  int Quits() override { return platform.quits; }
-  testing_support::InstallTree& Tree() override { return tree; }
 };
 
 }  // namespace

@@ -10,11 +10,8 @@ namespace {
 
 using ui::ControlId;
 
-// The Qt fixture, built as a driver: never run as a test of its own.
-class QtWizardDriver final : public qt_testing::QtWizardTest, public testing_support::WizardDriver {
+class QtWizardDriver final : public testing_support::FixtureDriver<qt_testing::QtWizardTest> {
  public:
-  void TestBody() override {}
-
   void OpenParameterPage() override {
     Start();
     Key(Qt::Key_Return);
@@ -36,11 +33,6 @@ class QtWizardDriver final : public qt_testing::QtWizardTest, public testing_sup
   std::string Caption() override {
     return qt_testing::OpenPages().empty() ? std::string() : QtWizardTest::Caption().toStdString();
   }
-
-  const std::vector<testing_support::ShownMessage>& Messages() override { return platform.messages; }
-  int Beeps() override { return platform.beeps; }
-  int Quits() override { return platform.quits; }
-  testing_support::InstallTree& Tree() override { return tree; }
 };
 
 }  // namespace

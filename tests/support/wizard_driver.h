@@ -43,4 +43,18 @@ class WizardDriver {
 
 std::unique_ptr<WizardDriver> MakeWizardDriver();
 
+// A back end's own test fixture made into a driver: it is built as an
+// object, never run as a test. Every back end's test platform records the
+// boxes, the beeps and the ends of the application under the same names.
+template <typename Fixture>
+class FixtureDriver : public Fixture, public WizardDriver {
+ public:
+  void TestBody() override {}
+
+  const std::vector<ShownMessage>& Messages() override { return this->platform.messages; }
+  int Beeps() override { return this->platform.beeps; }
+  int Quits() override { return this->platform.quits; }
+  InstallTree& Tree() override { return this->tree; }
+};
+
 }  // namespace testing_support

@@ -7,11 +7,8 @@ namespace {
 
 using ui::ControlId;
 
-// The Win32 fixture, built as a driver: never run as a test of its own.
-class Win32WizardDriver final : public win32_testing::Win32WizardTest, public testing_support::WizardDriver {
+class Win32WizardDriver final : public testing_support::FixtureDriver<win32_testing::Win32WizardTest> {
  public:
-  void TestBody() override {}
-
   void OpenParameterPage() override {
     Start();
     Key(VK_RETURN);
@@ -26,11 +23,6 @@ class Win32WizardDriver final : public win32_testing::Win32WizardTest, public te
     return static_cast<int>(SendMessageW(Control(ControlId::Combo1), CB_GETCOUNT, 0, 0));
   }
   std::string Caption() override { return Win32WizardTest::Caption(); }
-
-  const std::vector<testing_support::ShownMessage>& Messages() override { return platform.messages; }
-  int Beeps() override { return platform.beeps; }
-  int Quits() override { return platform.quits; }
-  testing_support::InstallTree& Tree() override { return tree; }
 };
 
 }  // namespace
