@@ -62,8 +62,11 @@ void BM_CopyFile(benchmark::State& state) {
 
 void BM_WriteKitConfig(benchmark::State& state) {
   const std::string target = (g_directory / "P - Update.cfg").string();
+  // Encoded once, as the procedure encodes the entries before it writes.
+  const kit::AnsiText address = *kit::EncodeToAnsi("https://www.example.com/monprog.maj");
+  const kit::AnsiText name = *kit::EncodeToAnsi("P");
   for (auto _ : state)
-    if (!kit::WriteKitConfig(target, "https://www.example.com/monprog.maj", "P"))
+    if (!kit::WriteKitConfig(target, address, name))
       state.SkipWithError("WriteKitConfig failed");
 }
 

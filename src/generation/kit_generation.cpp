@@ -2,6 +2,9 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <variant>
 
 #include "generation/messages.h"
 #include "generation/redistributable_files.h"
@@ -44,12 +47,16 @@ class KitRun {
   }
 
  private:
+  // Refuses the first entry that cannot be used; keeps the encoded entries
+  // for the writers.
   std::optional<Outcome> CheckTheEntries() {
-    if (auto refusal = CheckEntries(entries_.name, entries_.version, entries_.address, request_.destination)) {
+    auto checked = CheckEntries(entries_.name, entries_.version, entries_.address, request_.destination);
+    if (auto* refusal = std::get_if<EntryRefusal>(&checked)) {
       Outcome outcome = Ending(Kind::Refused, std::move(refusal->message));
       outcome.field = refusal->field;
       return outcome;
     }
+    encoded_.emplace(std::get<EncodedEntries>(std::move(checked)));
     return std::nullopt;
   }
 
@@ -108,13 +115,13 @@ class KitRun {
 
   std::optional<Outcome> WriteTheConfiguration() {
     kit::Status written =
-        kit::WriteKitConfig(KitFilePath(KitFile::Config), entries_.address, entries_.name, system_);
+        kit::WriteKitConfig(KitFilePath(KitFile::Config), encoded_->address, encoded_->name, system_);
     if (!written) return Failed(written.error());
     return std::nullopt;
   }
 
   std::optional<Outcome> WriteTheVersion() {
-    kit::Status written = kit::WriteKitVersion(KitFilePath(KitFile::Version), entries_.version, system_);
+    kit::Status written = kit::WriteKitVersion(KitFilePath(KitFile::Version), encoded_->version, system_);
     if (!written) return Failed(written.error());
     return std::nullopt;
   }
@@ -132,6 +139,8 @@ class KitRun {
 
   const KitRequest& request_;
   const Entries entries_;
+  // The entries in the kit files' code page, once they are checked.
+  std::optional<EncodedEntries> encoded_;
   ReplaceQuestion& question_;
   kit::System& system_;
   const std::string languageFile_;
@@ -142,7 +151,8 @@ class KitRun {
 }  // namespace
 
 Outcome GenerateKit(const KitRequest& request, ReplaceQuestion& question, kit::System& system) {
-  // Each entry is trimmed once, here; every step works on the trimmed text.
+  // Each entry is trimmed once, here; every step works on the trimmed text,
+  // and the writers on the bytes the check of the entries encoded.
   Entries entries{TrimSpaces(request.name), TrimSpaces(request.version), TrimSpaces(request.address)};
   KitRun run(request, std::move(entries), question, system);
   try {

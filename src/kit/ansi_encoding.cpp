@@ -5,6 +5,12 @@ namespace kit {
 
 bool IsAnsiRepresentable(std::string_view utf8) { return ToAnsi(utf8).has_value(); }
 
+std::optional<AnsiText> EncodeToAnsi(std::string_view utf8) {
+  std::optional<std::string> bytes = ToAnsi(utf8);
+  if (!bytes) return std::nullopt;
+  return AnsiText(std::move(*bytes));
+}
+
 std::string AnsiCodePageName(unsigned codePage) {
   constexpr unsigned kUtf8CodePage = 65001;
   return codePage == kUtf8CodePage ? "UTF-8" : "Windows-" + std::to_string(codePage);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace kit {
 
@@ -23,5 +24,21 @@ std::optional<std::string> ToAnsi(std::string_view utf8);
 
 // True when every character of the UTF-8 text has a byte in the code page.
 bool IsAnsiRepresentable(std::string_view utf8);
+
+// Text already encoded in the code page, as the kit writers take it. Only
+// EncodeToAnsi makes one, so a writer can never be handed text that the code
+// page cannot hold.
+class AnsiText {
+ public:
+  const std::string& Bytes() const { return bytes_; }
+
+ private:
+  friend std::optional<AnsiText> EncodeToAnsi(std::string_view utf8);
+  explicit AnsiText(std::string bytes) : bytes_(std::move(bytes)) {}
+  std::string bytes_;
+};
+
+// ToAnsi's bytes as an AnsiText; nothing where ToAnsi gives nothing.
+std::optional<AnsiText> EncodeToAnsi(std::string_view utf8);
 
 }  // namespace kit

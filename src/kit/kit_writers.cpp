@@ -145,8 +145,7 @@ Status WriteWholeFile(const std::string& target, const std::string& bytes, Syste
   return files.Commit(target);
 }
 
-// A writer that could not even start: out of memory, or a value the code
-// page cannot hold.
+// A writer that could not even start: out of memory.
 SystemError NotWritten(const std::string& target, std::errc error) {
   return SystemError{std::make_error_code(error), target, "kit file"};
 }
@@ -163,33 +162,25 @@ Status CopyKitFile(const std::string& source, const std::string& target, System&
   }
 }
 
-Status WriteKitConfig(const std::string& target, const std::string& address, const std::string& programName,
+Status WriteKitConfig(const std::string& target, const AnsiText& address, const AnsiText& programName,
                       System& system) {
   try {
-    // Everything is encoded before anything is created: a value that the
-    // code page cannot hold leaves no file at all.
-    const std::optional<std::string> ansiAddress = ToAnsi(address);
-    const std::optional<std::string> ansiName = ToAnsi(programName);
-    const std::optional<std::string> versionSuffix = ToAnsi(KitFileSuffix(KitFile::Version));
-    if (!ansiAddress || !ansiName || !versionSuffix) return NotWritten(target, std::errc::illegal_byte_sequence);
-
     // The LOC line names the version file for the Windows updater that reads
-    // it, so its separator is a backslash whatever system writes the kit.
+    // it, so its separator is a backslash whatever system writes the kit. The
+    // suffix is ASCII, the same bytes in every ANSI code page.
     std::string bytes;
-    bytes.append("ADR ").append(*ansiAddress).append(kLineEnd);
-    bytes.append("LOC \\").append(*ansiName).append(*versionSuffix).append(kLineEnd);
-    bytes.append("TIT ").append(*ansiName);
+    bytes.append("ADR ").append(address.Bytes()).append(kLineEnd);
+    bytes.append("LOC \\").append(programName.Bytes()).append(KitFileSuffix(KitFile::Version)).append(kLineEnd);
+    bytes.append("TIT ").append(programName.Bytes());
     return WriteWholeFile(target, bytes, system);
   } catch (...) {
     return NotWritten(target, std::errc::not_enough_memory);
   }
 }
 
-Status WriteKitVersion(const std::string& target, const std::string& version, System& system) {
+Status WriteKitVersion(const std::string& target, const AnsiText& version, System& system) {
   try {
-    const std::optional<std::string> ansiVersion = ToAnsi(version);
-    if (!ansiVersion) return NotWritten(target, std::errc::illegal_byte_sequence);
-    return WriteWholeFile(target, "VER " + *ansiVersion, system);
+    return WriteWholeFile(target, "VER " + version.Bytes(), system);
   } catch (...) {
     return NotWritten(target, std::errc::not_enough_memory);
   }

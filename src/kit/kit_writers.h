@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <string>
 
+#include "kit/ansi_encoding.h"
 #include "kit/system.h"
 
 namespace kit {
@@ -24,15 +25,13 @@ inline constexpr std::size_t kCopyBlockSize = 2048;
 // an older one untouched.
 Status CopyKitFile(const std::string& source, const std::string& target, System& system = RealSystem());
 
-// "ADR " A CR LF "LOC \" N " - Update.ver" CR LF "TIT " N, in the ANSI code page
-// of ansi_encoding.h.
-// Fails, writing nothing, when a value holds a character the code page
-// cannot hold.
-Status WriteKitConfig(const std::string& target, const std::string& address, const std::string& programName,
+// "ADR " A CR LF "LOC \" N " - Update.ver" CR LF "TIT " N, from the address
+// and the program name already encoded in the ANSI code page of
+// ansi_encoding.h (the procedure encodes each entry once, when it checks it).
+Status WriteKitConfig(const std::string& target, const AnsiText& address, const AnsiText& programName,
                       System& system = RealSystem());
 
-// "VER " V, in the same code page, with no line end.
-Status WriteKitVersion(const std::string& target, const std::string& version,
-                       System& system = RealSystem());
+// "VER " V, from the version in the same code page, with no line end.
+Status WriteKitVersion(const std::string& target, const AnsiText& version, System& system = RealSystem());
 
 }  // namespace kit

@@ -22,12 +22,13 @@ TEST(EntryRulesTest, OrdinaryNamesPassOnBothSystems) {
 
 TEST(EntryRulesTest, FileNameCharactersDotsAndControlsAreRefusedEverywhere) {
   for (auto rules : {FolderNameRules::Posix, FolderNameRules::Windows}) {
-    for (const char* name : {"a\\b", "a/b", "a:b", "a*", "a?", "\"a\"", "<a", "a>", "a|b"}) {
+    for (const char* name : {"a\\b", "a/b", "a:b", "a*", "a?", "\"a\"", "<a", "a>", "a|b", "../..", "..\\..",
+                             "../Mon Programme"}) {
       EXPECT_EQ(CheckProgramName(name, kDestination, rules), NameProblem::RefusedCharacter) << name;
     }
     EXPECT_EQ(CheckProgramName(".", kDestination, rules), NameProblem::DotName);
     EXPECT_EQ(CheckProgramName("..", kDestination, rules), NameProblem::DotName);
-    for (const std::string& name : {std::string("a\nb"), std::string("a\tb"), std::string("a\0b", 3), std::string("a\x7F"), std::string("a\xC2\x85")}) {
+    for (const std::string& name : {std::string("a\nb"), std::string("a\tb"), std::string("a\0b", 3), std::string("a\x7F"), std::string("a\xC2\x85"), std::string("Mon\r\nProgramme")}) {
       EXPECT_EQ(CheckProgramName(name, kDestination, rules), NameProblem::ControlCharacter);
     }
   }
@@ -63,7 +64,7 @@ TEST(EntryRulesTest, TheLongestKitFileNameMustFitTheFileSystem) {
 }
 
 TEST(EntryRulesTest, WindowsDeviceNamesAndTrailingPointsAreRefusedOnWindowsOnly) {
-  for (const char* name : {"CON", "con", "Prn", "AUX", "NUL", "COM1", "com9", "LPT1", "LPT9", "NUL.txt", "con.tar.gz"}) {
+  for (const char* name : {"CON", "con", "Prn", "AUX", "NUL", "COM1", "com9", "LPT1", "lpt1", "LPT9", "NUL.txt", "con.tar.gz"}) {
     EXPECT_EQ(CheckProgramName(name, "C:\\Output\\", FolderNameRules::Windows), NameProblem::ReservedDeviceName)
         << name;
     EXPECT_EQ(CheckProgramName(name, kDestination, FolderNameRules::Posix), std::nullopt) << name;
@@ -73,6 +74,13 @@ TEST(EntryRulesTest, WindowsDeviceNamesAndTrailingPointsAreRefusedOnWindowsOnly)
   }
   EXPECT_EQ(CheckProgramName("Mon Programme.", "C:\\Output\\", FolderNameRules::Windows), NameProblem::EndsWithPoint);
   EXPECT_EQ(CheckProgramName("Mon Programme.", kDestination, FolderNameRules::Posix), std::nullopt);
+}
+
+TEST(EntryRulesTest, AVersionIsDigitsAndPointsInAnyOrder) {
+  for (const char* version : {".", "1..2", "1000", "1.0.0.0"}) EXPECT_TRUE(kit::IsVersionText(version)) << version;
+  for (const char* version : {"1.0bx-e", "1,0", "v1", "1 0", "1.0-beta", "Evil/..\\Name", "1.0é"}) {
+    EXPECT_FALSE(kit::IsVersionText(version)) << version;
+  }
 }
 
 TEST(EntryRulesTest, UnwritableCharactersAreNamed) {

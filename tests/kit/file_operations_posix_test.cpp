@@ -26,6 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing_support::FailingSystem;
+using kit_test::Ansi;
 using kit_test::NamesIn;
 using kit_test::ReadBytes;
 using kit_test::ScratchDirectory;
@@ -92,8 +93,8 @@ TEST(Writers, TargetAtTheLongestPathIsWritten) {
   ASSERT_EQ((directory + "P - Update.exe").size(), PATH_MAX - 1u);
   ASSERT_TRUE(fs::is_directory(directory));
   ASSERT_TRUE(kit::CopyKitFile(dir / "source", directory + "P - Update.exe"));
-  ASSERT_TRUE(kit::WriteKitConfig(directory + "P - Update.cfg", "http://a.b/", "P"));
-  ASSERT_TRUE(kit::WriteKitVersion(directory + "P - Update.ver", "1"));
+  ASSERT_TRUE(kit::WriteKitConfig(directory + "P - Update.cfg", Ansi("http://a.b/"), Ansi("P")));
+  ASSERT_TRUE(kit::WriteKitVersion(directory + "P - Update.ver", Ansi("1")));
   EXPECT_EQ(ReadBytes(directory + "P - Update.exe"), "x");
   EXPECT_EQ(NamesIn(directory), (Names{"P - Update.exe", "P - Update.cfg", "P - Update.ver"}));
 }
@@ -148,7 +149,7 @@ TEST(StaleTemporaries, NothingElseIsRemoved) {
   ASSERT_EQ(::mkfifo((dir / ".zvcfifo00.tmp").c_str(), 0666), 0);
   WriteBytes(dir / ".zvc000000.tmp", "stale");
 
-  ASSERT_TRUE(kit::WriteKitVersion(dir / "P - Update.ver", "1"));
+  ASSERT_TRUE(kit::WriteKitVersion(dir / "P - Update.ver", Ansi("1")));
   Names expected = kept;
   expected.insert("P - Update.ver");
   EXPECT_EQ(NamesIn(dir.path()), expected);
@@ -169,7 +170,7 @@ TEST(StaleTemporaries, ThoseOfALiveWriterAreLeftAlone) {
   ASSERT_NE(other, kit::kNoFile);
   ASSERT_TRUE(files.Close(other));
 
-  ASSERT_TRUE(kit::WriteKitVersion(dir / "P - Update.ver", "1"));
+  ASSERT_TRUE(kit::WriteKitVersion(dir / "P - Update.ver", Ansi("1")));
   EXPECT_TRUE(fs::exists(open));
   EXPECT_TRUE(fs::exists(closed));
 
@@ -224,7 +225,7 @@ TEST(Durability, FileIsFlushedWholeUnderItsTemporaryNameAndTheFolderAfterTheRena
   const std::string target = dir / "P - Update.ver";
   WriteBytes(target, "VER 0.9");
   g_watch = {true, target, {}};
-  const bool written = static_cast<bool>(kit::WriteKitVersion(target, "1.0"));
+  const bool written = static_cast<bool>(kit::WriteKitVersion(target, Ansi("1.0")));
   g_watch.on = false;
   ASSERT_TRUE(written);
 

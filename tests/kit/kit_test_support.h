@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "kit/ansi_encoding.h"
 #include "kit/kit_layout.h"
 #include "kit/system.h"
 #include "kit/system_failure.h"
@@ -24,6 +25,14 @@
 namespace kit_test {
 
 namespace fs = std::filesystem;
+
+// Text for the kit writers, encoded as the procedure encodes the entries;
+// a test's own text is one the code page holds.
+inline kit::AnsiText Ansi(const std::string& utf8) {
+  std::optional<kit::AnsiText> text = kit::EncodeToAnsi(utf8);
+  if (!text) throw std::invalid_argument("the kit's code page cannot hold \"" + utf8 + "\"");
+  return *std::move(text);
+}
 
 inline fs::path PathOf(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 

@@ -16,6 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing_support::FailingSystem;
+using kit_test::Ansi;
 using kit_test::NamesIn;
 using kit_test::PatternBytes;
 using kit_test::ReadBytes;
@@ -71,10 +72,10 @@ const Writer kCopy = [](const ScratchDirectory& dir, kit::System& files) {
   return kit::CopyKitFile(dir / "source", dir / "P - Update.exe", files);
 };
 const Writer kConfig = [](const ScratchDirectory& dir, kit::System& files) {
-  return kit::WriteKitConfig(dir / "P - Update.cfg", "http://a.b/", "P", files);
+  return kit::WriteKitConfig(dir / "P - Update.cfg", Ansi("http://a.b/"), Ansi("P"), files);
 };
 const Writer kVersion = [](const ScratchDirectory& dir, kit::System& files) {
-  return kit::WriteKitVersion(dir / "P - Update.ver", "1.0.0.0", files);
+  return kit::WriteKitVersion(dir / "P - Update.ver", Ansi("1.0.0.0"), files);
 };
 
 TEST(FailingStep, CopyOverAnOlderTarget) { FailEveryStepInTurn(kCopy, "P - Update.exe", true, kCopySteps); }
@@ -222,8 +223,8 @@ TEST(FailingStep, ExceptionInsideAWriterGivesFalseAndCleansUp) {
   WriteBytes(dir / "source", "bytes");
   ThrowingWrite files;
   EXPECT_FALSE(kit::CopyKitFile(dir / "source", dir / "target", files));
-  EXPECT_FALSE(kit::WriteKitConfig(dir / "p.cfg", "a", "P", files));
-  EXPECT_FALSE(kit::WriteKitVersion(dir / "p.ver", "1", files));
+  EXPECT_FALSE(kit::WriteKitConfig(dir / "p.cfg", Ansi("a"), Ansi("P"), files));
+  EXPECT_FALSE(kit::WriteKitVersion(dir / "p.ver", Ansi("1"), files));
   EXPECT_EQ(files.openFiles(), 0);
   EXPECT_EQ(NamesIn(dir.path()), Names{"source"});
 }

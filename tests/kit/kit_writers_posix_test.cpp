@@ -14,6 +14,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using kit_test::Ansi;
 using kit_test::NamesIn;
 using kit_test::PatternBytes;
 using kit_test::ReadBytes;
@@ -111,8 +112,8 @@ TEST(RealWriteFailure, ErrorWhenClosingFailsTheTextWriters) {
   kit::Status version;
   {
     FileSizeLimit limit(3);
-    config = kit::WriteKitConfig(dir / "p.cfg", kAddress, "Mon Programme");
-    version = kit::WriteKitVersion(dir / "p.ver", "1.0.0.0");
+    config = kit::WriteKitConfig(dir / "p.cfg", Ansi(kAddress), Ansi("Mon Programme"));
+    version = kit::WriteKitVersion(dir / "p.ver", Ansi("1.0.0.0"));
   }
   EXPECT_FALSE(config);
   EXPECT_FALSE(version);
@@ -145,8 +146,8 @@ TEST(Permissions, FinishedFilesHaveThoseOfANewFile) {
     ::chmod((dir / "older.exe").c_str(), 0600);
     ASSERT_TRUE(kit::CopyKitFile(dir / "source", dir / "new.exe"));
     ASSERT_TRUE(kit::CopyKitFile(dir / "source", dir / "older.exe"));
-    ASSERT_TRUE(kit::WriteKitConfig(dir / "p.cfg", "a", "P"));
-    ASSERT_TRUE(kit::WriteKitVersion(dir / "p.ver", "1"));
+    ASSERT_TRUE(kit::WriteKitConfig(dir / "p.cfg", Ansi("a"), Ansi("P")));
+    ASSERT_TRUE(kit::WriteKitVersion(dir / "p.ver", Ansi("1")));
     for (const std::string name : {"new.exe", "older.exe", "p.cfg", "p.ver"})
       EXPECT_EQ(PermissionsOf(dir / name), fresh) << name << " umask " << std::oct << mask;
   }

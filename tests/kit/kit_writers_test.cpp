@@ -14,6 +14,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using kit_test::Ansi;
 using kit_test::NamesIn;
 using kit_test::PatternBytes;
 using kit_test::ReadBytes;
@@ -28,34 +29,31 @@ const std::string kAddress = "http://www.exemple.fr/mises-a-jour/mon-programme.t
 
 TEST(VersionFile, ExactlyElevenBytesForOnePointZero) {
   ScratchDirectory dir;
-  ASSERT_TRUE(kit::WriteKitVersion(dir / "Mon Programme - Update.ver", "1.0.0.0"));
+  ASSERT_TRUE(kit::WriteKitVersion(dir / "Mon Programme - Update.ver", Ansi("1.0.0.0")));
   const std::string expected = {0x56, 0x45, 0x52, 0x20, 0x31, 0x2E, 0x30, 0x2E, 0x30, 0x2E, 0x30};
   EXPECT_EQ(ReadBytes(dir / "Mon Programme - Update.ver"), expected);
 }
 
 TEST(VersionFile, EmptyVersionGivesTheKeyAlone) {
   ScratchDirectory dir;
-  ASSERT_TRUE(kit::WriteKitVersion(dir / "p.ver", ""));
+  ASSERT_TRUE(kit::WriteKitVersion(dir / "p.ver", Ansi("")));
   EXPECT_EQ(ReadBytes(dir / "p.ver"), "VER ");
 }
 
 TEST(VersionFile, OlderLongerFileIsReplacedWholly) {
   ScratchDirectory dir;
   WriteBytes(dir / "p.ver", "VER 10.20.30.40 and a long tail\r\n");
-  ASSERT_TRUE(kit::WriteKitVersion(dir / "p.ver", "2.1"));
+  ASSERT_TRUE(kit::WriteKitVersion(dir / "p.ver", Ansi("2.1")));
   EXPECT_EQ(ReadBytes(dir / "p.ver"), "VER 2.1");
   EXPECT_EQ(NamesIn(dir.path()), Names{"p.ver"});
 }
 
-TEST(VersionFile, UnrepresentableVersionWritesNothing) {
-  ScratchDirectory dir;
-  EXPECT_FALSE(kit::WriteKitVersion(dir / "new.ver", "1.0 日本"));
-  EXPECT_TRUE(NamesIn(dir.path()).empty());
-
-  WriteBytes(dir / "old.ver", "VER 0.9");
-  EXPECT_FALSE(kit::WriteKitVersion(dir / "old.ver", "1.0 \xC4\x80"));  // U+0100
-  EXPECT_EQ(ReadBytes(dir / "old.ver"), "VER 0.9");
-  EXPECT_EQ(NamesIn(dir.path()), Names{"old.ver"});
+// The writers take encoded text only: a value the code page cannot hold has
+// none, so no writer can be started with it (the procedure refuses it on its
+// field before anything is written).
+TEST(VersionFile, UnrepresentableVersionHasNoEncodedText) {
+  EXPECT_EQ(kit::EncodeToAnsi("1.0 日本"), std::nullopt);
+  EXPECT_EQ(kit::EncodeToAnsi("1.0 \xC4\x80"), std::nullopt);  // U+0100
 }
 
 // ---------------------------------------------------------------------------
@@ -64,7 +62,7 @@ TEST(VersionFile, UnrepresentableVersionWritesNothing) {
 TEST(ConfigFile, MonProgrammeLineByLine) {
   ScratchDirectory dir;
   const std::string path = dir / "Mon Programme - Update.cfg";
-  ASSERT_TRUE(kit::WriteKitConfig(path, kAddress, "Mon Programme"));
+  ASSERT_TRUE(kit::WriteKitConfig(path, Ansi(kAddress), Ansi("Mon Programme")));
   const std::string bytes = ReadBytes(path);
   EXPECT_EQ(bytes, "ADR " + kAddress + "\r\nLOC \\Mon Programme - Update.ver\r\nTIT Mon Programme");
   EXPECT_EQ(bytes.size(), 56 + kAddress.size());
@@ -72,7 +70,7 @@ TEST(ConfigFile, MonProgrammeLineByLine) {
 
 TEST(ConfigFile, LocationLineKeepsItsBackslash) {
   ScratchDirectory dir;
-  ASSERT_TRUE(kit::WriteKitConfig(dir / "p.cfg", "a", "P"));
+  ASSERT_TRUE(kit::WriteKitConfig(dir / "p.cfg", Ansi("a"), Ansi("P")));
   const std::string bytes = ReadBytes(dir / "p.cfg");
   EXPECT_NE(bytes.find("\r\nLOC \\P - Update.ver\r\n"), std::string::npos);
   EXPECT_EQ(bytes.find('/'), std::string::npos);
@@ -80,7 +78,7 @@ TEST(ConfigFile, LocationLineKeepsItsBackslash) {
 
 TEST(ConfigFile, LocationNamesTheKitsVersionFile) {
   ScratchDirectory dir;
-  ASSERT_TRUE(kit::WriteKitConfig(dir / "p.cfg", "a", "Mon Programme"));
+  ASSERT_TRUE(kit::WriteKitConfig(dir / "p.cfg", Ansi("a"), Ansi("Mon Programme")));
   const std::string versionName =
       fs::path(kit::KitFilePath("/o/", "Mon Programme", kit::KitFile::Version)).filename().string();
   EXPECT_NE(ReadBytes(dir / "p.cfg").find("LOC \\" + versionName + "\r\n"), std::string::npos);
@@ -88,7 +86,7 @@ TEST(ConfigFile, LocationNamesTheKitsVersionFile) {
 
 TEST(ConfigFile, AccentedNameTakesOneWindowsByte) {
   ScratchDirectory dir;
-  ASSERT_TRUE(kit::WriteKitConfig(dir / "Éditeur - Update.cfg", "http://é.fr/", "Éditeur"));
+  ASSERT_TRUE(kit::WriteKitConfig(dir / "Éditeur - Update.cfg", Ansi("http://é.fr/"), Ansi("Éditeur")));
   const std::string bytes = ReadBytes(dir / "Éditeur - Update.cfg");
   EXPECT_EQ(bytes,
             "ADR http://\xE9.fr/\r\nLOC \\\xC9"
@@ -104,40 +102,30 @@ TEST(ConfigFile, LengthIsThirtyPlusAddressPlusTwiceTheName) {
                                                   {"", "N", 2u},
                                                   {"http://a.b/c", "Mon Programme", 12u + 26u},
                                                   {"€", "Œuvre", 1u + 10u}}) {
-    ASSERT_TRUE(kit::WriteKitConfig(dir / "p.cfg", address, name));
+    ASSERT_TRUE(kit::WriteKitConfig(dir / "p.cfg", Ansi(address), Ansi(name)));
     EXPECT_EQ(fs::file_size(dir / "p.cfg"), 30u + characters) << name;
   }
 }
 
 TEST(ConfigFile, EmptyValuesGiveTheKeysAlone) {
   ScratchDirectory dir;
-  ASSERT_TRUE(kit::WriteKitConfig(dir / "p.cfg", "", ""));
+  ASSERT_TRUE(kit::WriteKitConfig(dir / "p.cfg", Ansi(""), Ansi("")));
   EXPECT_EQ(ReadBytes(dir / "p.cfg"), "ADR \r\nLOC \\ - Update.ver\r\nTIT ");
 }
 
 TEST(ConfigFile, OlderConfigurationForALongerNameIsReplacedWholly) {
   ScratchDirectory dir;
   const std::string path = dir / "Mon Programme - Update.cfg";
-  ASSERT_TRUE(kit::WriteKitConfig(path, kAddress, "Mon Programme Bien Plus Long Que Le Nouveau"));
-  ASSERT_TRUE(kit::WriteKitConfig(path, "a", "Mon Programme"));
+  ASSERT_TRUE(kit::WriteKitConfig(path, Ansi(kAddress), Ansi("Mon Programme Bien Plus Long Que Le Nouveau")));
+  ASSERT_TRUE(kit::WriteKitConfig(path, Ansi("a"), Ansi("Mon Programme")));
   EXPECT_EQ(ReadBytes(path), "ADR a\r\nLOC \\Mon Programme - Update.ver\r\nTIT Mon Programme");
   EXPECT_EQ(NamesIn(dir.path()), Names{"Mon Programme - Update.cfg"});
 }
 
-TEST(ConfigFile, UnrepresentableValueWritesNoFile) {
-  ScratchDirectory dir;
-  EXPECT_FALSE(kit::WriteKitConfig(dir / "a.cfg", kAddress, "日本"));
-  EXPECT_FALSE(kit::WriteKitConfig(dir / "b.cfg", "http://\xC4\x80.fr/", "P"));  // U+0100 in the address
-  EXPECT_FALSE(kit::WriteKitConfig(dir / "c.cfg", kAddress, "bad \xC3"));        // not UTF-8
-  EXPECT_TRUE(NamesIn(dir.path()).empty());
-}
-
-TEST(ConfigFile, UnrepresentableValueLeavesTheOlderFileUntouched) {
-  ScratchDirectory dir;
-  WriteBytes(dir / "p.cfg", "older");
-  EXPECT_FALSE(kit::WriteKitConfig(dir / "p.cfg", kAddress, "Programme 日本"));
-  EXPECT_EQ(ReadBytes(dir / "p.cfg"), "older");
-  EXPECT_EQ(NamesIn(dir.path()), Names{"p.cfg"});
+TEST(ConfigFile, UnrepresentableValueHasNoEncodedText) {
+  EXPECT_EQ(kit::EncodeToAnsi("Programme 日本"), std::nullopt);
+  EXPECT_EQ(kit::EncodeToAnsi("http://\xC4\x80.fr/"), std::nullopt);  // U+0100 in the address
+  EXPECT_EQ(kit::EncodeToAnsi("bad \xC3"), std::nullopt);              // not UTF-8
 }
 
 // ---------------------------------------------------------------------------
@@ -261,10 +249,10 @@ TEST(TextWriters, MissingDirectoryOrDirectoryInPlaceFails) {
   ScratchDirectory dir;
   fs::create_directory(dir / "p.cfg");
   fs::create_directory(dir / "p.ver");
-  EXPECT_FALSE(kit::WriteKitConfig(dir / "missing/p.cfg", "a", "P"));
-  EXPECT_FALSE(kit::WriteKitVersion(dir / "missing/p.ver", "1"));
-  EXPECT_FALSE(kit::WriteKitConfig(dir / "p.cfg", "a", "P"));
-  EXPECT_FALSE(kit::WriteKitVersion(dir / "p.ver", "1"));
+  EXPECT_FALSE(kit::WriteKitConfig(dir / "missing/p.cfg", Ansi("a"), Ansi("P")));
+  EXPECT_FALSE(kit::WriteKitVersion(dir / "missing/p.ver", Ansi("1")));
+  EXPECT_FALSE(kit::WriteKitConfig(dir / "p.cfg", Ansi("a"), Ansi("P")));
+  EXPECT_FALSE(kit::WriteKitVersion(dir / "p.ver", Ansi("1")));
   EXPECT_EQ(NamesIn(dir.path()), (Names{"p.cfg", "p.ver"}));
   EXPECT_TRUE(fs::is_directory(dir / "p.cfg"));
   EXPECT_TRUE(fs::is_directory(dir / "p.ver"));

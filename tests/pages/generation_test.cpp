@@ -258,12 +258,11 @@ const std::string kRefusedCharacters =
     "Le nom du programme à mettre à jour ne peut contenir aucun des caractères suivants :\r\n\r\n"
     "\\ / : * ? \" < > |";
 
+// Which names each rule refuses is the rules' own test (entry_rules_test);
+// here, one name per message: its text, its field, and nothing written.
 TEST_F(PastedEntryTest, NamesThatLeaveTheOutputFolderAreRefused) {
-  for (const std::string name : {"../..", "..\\..", "../Mon Programme", "a:b", "\"x\"", "a|b", "a*", "a?"}) {
-    platform.messages.clear();
-    Generate(name);
-    ExpectRefusedUntouched(kRefusedCharacters, ControlId::Text1);
-  }
+  Generate("../Mon Programme");
+  ExpectRefusedUntouched(kRefusedCharacters, ControlId::Text1);
 }
 
 TEST_F(PastedEntryTest, NamesThatCannotBeAFolderAreRefused) {
@@ -273,8 +272,7 @@ TEST_F(PastedEntryTest, NamesThatCannotBeAFolderAreRefused) {
   const std::string tooLong =
       "Le nom du programme à mettre à jour est trop long pour servir de nom de dossier et de fichier.";
   const std::pair<std::string, std::string> cases[] = {
-      {".", dots}, {"..", dots}, {"Mon\r\nProgramme", control}, {"Mon\tProgramme", control},
-      {std::string("Mon\0", 4), control}, {std::string(234, 'a'), tooLong}};
+      {"..", dots}, {"Mon\r\nProgramme", control}, {std::string(234, 'a'), tooLong}};
   for (const auto& [name, message] : cases) {
     platform.messages.clear();
     Generate(name);
@@ -361,8 +359,6 @@ TEST_F(PastedEntryTest, WindowsDeviceNamesAndTrailingPointsAreRefusedOnWindowsOn
   const std::pair<std::string, std::string> cases[] = {
       {"CON", "Le nom du programme à mettre à jour est un nom réservé par Windows (CON, PRN, AUX, NUL, COM1 à COM9, "
               "LPT1 à LPT9)."},
-      {"lpt1", "Le nom du programme à mettre à jour est un nom réservé par Windows (CON, PRN, AUX, NUL, COM1 à "
-               "COM9, LPT1 à LPT9)."},
       {"Mon Programme.", "Le nom du programme à mettre à jour ne peut pas se terminer par un point."}};
   for (const auto& [name, message] : cases) {
     platform.messages.clear();
@@ -379,17 +375,13 @@ TEST_F(PastedEntryTest, WindowsDeviceNamesAndTrailingPointsAreRefusedOnWindowsOn
 }
 
 TEST_F(PastedEntryTest, AVersionOfAnythingButDigitsAndPointsIsRefused) {
-  for (const std::string version : {"1.0bx-e", "1,0", "v1", "1 0", "1.0-beta", "Evil/..\\Name"}) {
-    platform.messages.clear();
-    Generate("Mon Programme", version);
-    ExpectRefusedUntouched(
-        "La version du programme à mettre à jour ne peut contenir que des chiffres et des points.",
-        ControlId::Text2);
-  }
+  Generate("Mon Programme", "1.0bx-e");
+  ExpectRefusedUntouched("La version du programme à mettre à jour ne peut contenir que des chiffres et des points.",
+                         ControlId::Text2);
 }
 
 TEST_F(PastedEntryTest, VersionsOfDigitsAndPointsAreAcceptedAsTheyAre) {
-  for (const std::string version : {".", "1..2", "1000", "1.0.0.0"}) {
+  for (const std::string version : {".", "1..2"}) {
     Generate(version == "." ? "Point" : "Version " + version, version);
     EXPECT_TRUE(platform.messages.empty()) << version;
     ASSERT_EQ(Window().Caption(), kFinishedCaption);
