@@ -24,7 +24,9 @@ xvfb-run -a -s "-screen 0 1600x1200x24" bash -euo pipefail -c '
   wine=/usr/lib/wine/wine64
   quietly() { "$@" </dev/null >/dev/null 2>&1; }
   quietly wineserver -k || true   # a server left by an interrupted run
-  [ -f "$WINEPREFIX/system.reg" ] || { mkdir -p "$WINEPREFIX"; quietly "$wine" wineboot --init; }
+  # A new prefix: its first server outlives wineboot for a few seconds, and
+  # a persistent one cannot start beside it, so wait for it to end.
+  [ -f "$WINEPREFIX/system.reg" ] || { mkdir -p "$WINEPREFIX"; quietly "$wine" wineboot --init; quietly wineserver -w; }
   quietly wineserver -p
   quietly "$wine" wineboot
   openbox >/dev/null 2>&1 &
