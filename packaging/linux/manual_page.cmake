@@ -15,12 +15,17 @@ set(raw "${ZVC_MANUAL_WORK}/zantrel-velquist-creator.help2man.1")
 file(MAKE_DIRECTORY "${ZVC_MANUAL_WORK}")
 
 # help2man reads the program's UTF-8 as UTF-8 only in a UTF-8 locale; C.UTF-8
-# exists on every Debian system, where fr_FR.UTF-8 may not.
+# exists on every Debian system, where fr_FR.UTF-8 may not. It starts the
+# program through the shell without quoting its path, so it is given the
+# program's name from its own folder: a build folder may hold spaces.
+get_filename_component(program_folder "${ZVC_PROGRAM}" DIRECTORY)
+get_filename_component(program_name "${ZVC_PROGRAM}" NAME)
 execute_process(
   COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8
           ${ZVC_HELP2MAN} --locale=C.UTF-8 --no-info --section=1
           --manual=Commandes --include=${ZVC_MANUAL_SOURCE}
-          --output=${raw} ${ZVC_PROGRAM}
+          --output=${raw} ./${program_name}
+  WORKING_DIRECTORY "${program_folder}"
   RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "help2man could not write the manual page from ${ZVC_PROGRAM} (${status})")
