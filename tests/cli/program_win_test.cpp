@@ -33,14 +33,19 @@ class ProgramTree : public testing_support::InstallTree {
 
   // Starts the copy with the arguments, its error output in a file, its
   // standard output in a file or, with brokenOut, in a pipe whose reader
-  // has gone.
+  // has gone. Each run has files of its own: Wine may let go of a finished
+  // run's handles a moment after the run ends, and a file it still holds
+  // cannot be made anew for the next one.
   PROCESS_INFORMATION Start(const std::vector<std::string>& arguments, bool brokenOut = false) const {
+    outputs_ = Root() + "." + std::to_string(++runs_);
     std::wstring commandLine = L"\"" + *text::Utf8ToWide(Root()) + L"\\Zantrel Velquist Creator.exe\"";
     for (const auto& argument : arguments) commandLine += L" \"" + *text::Utf8ToWide(argument) + L"\"";
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     auto output = [&](const char* suffix) {
-      return CreateFileW(text::Utf8ToWide(Root() + suffix)->c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                         CREATE_ALWAYS, 0, nullptr);
+      const HANDLE file = CreateFileW(text::Utf8ToWide(outputs_ + suffix)->c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                      &inherit, CREATE_ALWAYS, 0, nullptr);
+      EXPECT_NE(file, INVALID_HANDLE_VALUE) << outputs_ + suffix;
+      return file;
     };
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -67,7 +72,7 @@ class ProgramTree : public testing_support::InstallTree {
     GetExitCodeProcess(process.hProcess, &run.exitCode);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
-    const fs::path out(*text::Utf8ToWide(Root() + ".out"));
+    const fs::path out(*text::Utf8ToWide(outputs_ + ".out"));
     if (fs::exists(out)) run.out = testing_support::ReadFileBytes(out);
     run.err = ErrSoFar();
     return run;
@@ -77,7 +82,11 @@ class ProgramTree : public testing_support::InstallTree {
     return Wait(Start(arguments, brokenOut));
   }
 
-  std::string ErrSoFar() const { return testing_support::ReadFileBytes(fs::path(*text::Utf8ToWide(Root() + ".err"))); }
+  std::string ErrSoFar() const { return testing_support::ReadFileBytes(fs::path(*text::Utf8ToWide(outputs_ + ".err"))); }
+
+ private:
+  mutable int runs_ = 0;
+  mutable std::string outputs_;
 };
 
 TEST(WindowsProgramTest, WritesTheKitAndPrintsItsFolder) {
