@@ -71,10 +71,10 @@ TEST_F(ProgramResourcesTest, TheIconsHoldEveryImageOfTheirFiles) {
 
 TEST_F(ProgramResourcesTest, EveryPictureIsThereAtEachScale) {
   ASSERT_NE(program_, nullptr);
-  for (int id : {ZVC_PNG_LOGO_100, ZVC_PNG_LOGO_150, ZVC_PNG_LOGO_200}) {
+  for (int id : {ZVC_PNG_LOGO_150, ZVC_PNG_LOGO_200}) {
     EXPECT_EQ(Resource(RT_RCDATA, id).substr(0, 8), "\x89PNG\r\n\x1a\n") << id;
   }
-  for (int id : {ZVC_BITMAP_SEPARATOR_100, ZVC_BITMAP_SEPARATOR_150, ZVC_BITMAP_SEPARATOR_200}) {
+  for (int id : {ZVC_BITMAP_LOGO_100, ZVC_BITMAP_SEPARATOR_100, ZVC_BITMAP_SEPARATOR_150, ZVC_BITMAP_SEPARATOR_200}) {
     EXPECT_FALSE(Resource(RT_BITMAP, id).empty()) << id;
   }
 }
@@ -98,14 +98,14 @@ std::vector<std::uint32_t> Pixels(HBITMAP bitmap) {
 }
 
 TEST(Pictures, TheLogoDecodedFromItsPngHasThePixelsOfTheUncompressedBitmap) {
-  HBITMAP decoded = ui::win32::LoadPictureBitmap(ui::Picture::Logo, 96);
+  HBITMAP decoded = ui::win32::LoadPictureBitmap(ui::Picture::Logo, 144);
   ASSERT_NE(decoded, nullptr);
-  const std::wstring file = testing_support::BuiltProgramFile(ZVC_ASSETS_DIR "/logo.bmp");
+  const std::wstring file = testing_support::BuiltProgramFile(ZVC_ASSETS_DIR "/logo_150.bmp");
   auto original = static_cast<HBITMAP>(LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0,
                                                   LR_LOADFROMFILE | LR_CREATEDIBSECTION));
   ASSERT_NE(original, nullptr);
   const std::vector<std::uint32_t> pixels = Pixels(decoded);
-  EXPECT_EQ(pixels.size(), 128u * 280u);
+  EXPECT_EQ(pixels.size(), 192u * 420u);
   EXPECT_TRUE(pixels == Pixels(original));
   DeleteObject(decoded);
   DeleteObject(original);

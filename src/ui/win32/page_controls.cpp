@@ -19,11 +19,17 @@ int Scaled(int twips, UINT dpi) { return TwipsToPixels(twips, static_cast<int>(d
 
 // Every control clips its siblings: where the layout overlaps two controls
 // (a label a pixel into its field), the one above in the order of creation
-// paints there and the other does not erase its edge.
-HWND Child(HWND parent, DWORD extendedStyle, const wchar_t* windowClass, DWORD style, int identifier) {
-  HWND child = CreateWindowExW(extendedStyle, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0,
-                               0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)),
-                               GetModuleHandleW(nullptr), nullptr);
+// paints there and the other does not erase its edge. Each is made in its
+// place with its text: moving or titling it afterwards costs the system a
+// round of messages per control.
+// A picture has no text at all, which spares the system setting an empty one.
+HWND Child(HWND parent, DWORD extendedStyle, const wchar_t* windowClass, DWORD style, int identifier,
+           const wchar_t* text, const RECT& place) {
+  HWND child = CreateWindowExW(extendedStyle | WS_EX_NOPARENTNOTIFY, windowClass, text,
+                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, place.left, place.top,
+                               place.right - place.left, place.bottom - place.top, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(identifier)), GetModuleHandleW(nullptr),
+                               nullptr);
   if (!child) throw std::runtime_error("un contrôle de la fenêtre n'a pu être créé");
   return child;
 }
@@ -69,15 +75,13 @@ std::vector<const ControlLayout*> CreationOrder(const PageLayout& layout) {
 
 int PageControls::Identifier(ControlId control) { return kFirstIdentifier + static_cast<int>(control); }
 
-PageControls::PageControls(HWND window, const PageLayout& layout, FieldFilters& filters)
-    : window_(window), layout_(layout) {
-  for (const auto& control : layout_.controls) {
-    if (control.picture == Picture::Logo) logo_ = std::make_unique<PictureInAdvance>(Picture::Logo, WindowDpi(window_));
-  }
-  toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+PageControls::PageControls(HWND window, const PageLayout& layout, FieldFilters& filters, UINT dpi,
+                           std::unique_ptr<PictureInAdvance> logo)
+    : window_(window), layout_(layout), logo_(std::move(logo)), dpi_(dpi), font_(CreateDialogFont(layout, dpi)) {
+  SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   for (const ControlLayout* control : CreationOrder(layout_)) controls_[control->id] = Create(*control, filters);
+  PlacePictures();
+  SizeWindow();
 }
 
 // Once the window and its controls are destroyed: the font and pictures
@@ -96,32 +100,39 @@ bool PageControls::IsButton(ControlId control) const {
   return false;
 }
 
+RECT PageControls::Rectangle(const ControlLayout& control) const {
+  const int left = Scaled(control.left, dpi_), top = Scaled(control.top, dpi_);
+  // A combo box's window holds its list too; its closed height is set apart.
+  const int height = Scaled(control.height, dpi_) * (control.kind == ControlKind::ComboBox ? 8 : 1);
+  return RECT{left, top, left + Scaled(control.width, dpi_), top + height};
+}
+
 HWND PageControls::Create(const ControlLayout& control, FieldFilters& filters) {
   const int identifier = Identifier(control.id);
   const DWORD disabled = control.enabled ? 0 : WS_DISABLED;
+  const RECT place = Rectangle(control);
   HWND child = nullptr;
   switch (control.kind) {
     case ControlKind::CommandButton:
-      child = Child(window_, 0, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | disabled, identifier);
-      SetWindowTextW(child, Wide(control.text).c_str());
+      child = Child(window_, 0, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | disabled, identifier,
+                    Wide(control.text).c_str(), place);
       subclasses_.push_back(std::make_unique<ButtonSubclass>(child));
       break;
     case ControlKind::Label:
       // The text is plain: "&" shows as itself.
-      child = Child(window_, 0, L"STATIC", SS_LEFT | SS_NOPREFIX, identifier);
-      SetWindowTextW(child, Wide(control.text).c_str());
+      child = Child(window_, 0, L"STATIC", SS_LEFT | SS_NOPREFIX, identifier, Wide(control.text).c_str(),
+                    place);
       break;
     case ControlKind::TextBox:
     case ControlKind::ComboBox: {
       const bool combo = control.kind == ControlKind::ComboBox;
       child = combo ? Child(window_, 0, L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
-                            identifier)
+                            identifier, L"", place)
                     : Child(window_, WS_EX_CLIENTEDGE, L"EDIT",
-                            ES_AUTOHSCROLL | WS_TABSTOP | (control.readOnly ? ES_READONLY : 0), identifier);
+                            ES_AUTOHSCROLL | WS_TABSTOP | (control.readOnly ? ES_READONLY : 0), identifier, L"", place);
       HWND edit = combo ? ComboEdit(child) : child;
       if (!edit) throw std::runtime_error("la zone de saisie de la liste est introuvable");
       subclasses_.push_back(std::make_unique<FieldSubclass>(edit, control.id, filters));
-      if (!control.toolTip.empty() && combo) AddToolTip(edit, control.toolTip);
       break;
     }
     case ControlKind::Image: {
@@ -133,16 +144,33 @@ HWND PageControls::Create(const ControlLayout& control, FieldFilters& filters) {
                           : control.stretchPicture          ? SS_BITMAP | SS_REALSIZECONTROL
                                                             : SS_BITMAP | SS_CENTERIMAGE;
       const DWORD notify = control.toolTip.empty() ? 0 : SS_NOTIFY;
-      child = Child(window_, control.sunkenBorder ? WS_EX_CLIENTEDGE : 0, L"STATIC", style | notify, identifier);
+      child = Child(window_, control.sunkenBorder ? WS_EX_CLIENTEDGE : 0, L"STATIC", style | notify, identifier,
+                    nullptr, place);
       break;
     }
   }
-  if (!control.toolTip.empty()) AddToolTip(child, control.toolTip);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  if (control.kind == ControlKind::ComboBox) SetClosedHeight(child, Scaled(control.height, dpi_));
   return child;
 }
 
-void PageControls::AddToolTip(HWND control, const std::string& text) {
+void PageControls::AddToolTips() {
+  if (toolTips_) return;
+  toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
   if (!toolTips_) return;
+  SendMessageW(toolTips_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  for (const auto& control : layout_.controls) {
+    if (control.toolTip.empty()) continue;
+    HWND child = controls_.at(control.id);
+    // The pointer over a combo box's text rests on its edit.
+    if (control.kind == ControlKind::ComboBox) AddToolTip(ComboEdit(child), control.toolTip);
+    AddToolTip(child, control.toolTip);
+  }
+}
+
+void PageControls::AddToolTip(HWND control, const std::string& text) {
   const std::wstring wide = Wide(text);
   TOOLINFOW tool{};
   tool.cbSize = sizeof(tool);
@@ -162,13 +190,10 @@ void PageControls::Place(UINT dpi) {
   for (const auto& control : layout_.controls) {
     HWND child = controls_.at(control.id);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    const int height = Scaled(control.height, dpi);
-    // A combo box's window holds its list too; its closed height comes from
-    // the height of its selection field.
-    const int windowHeight = control.kind == ControlKind::ComboBox ? height * 8 : height;
-    SetWindowPos(child, nullptr, Scaled(control.left, dpi), Scaled(control.top, dpi), Scaled(control.width, dpi),
-                 windowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (control.kind == ControlKind::ComboBox) SetClosedHeight(child, height);
+    const RECT place = Rectangle(control);
+    SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (control.kind == ControlKind::ComboBox) SetClosedHeight(child, Scaled(control.height, dpi));
   }
   if (previousFont) DeleteObject(previousFont);
   PlacePictures();
@@ -176,14 +201,21 @@ void PageControls::Place(UINT dpi) {
   InvalidateRect(window_, nullptr, TRUE);
 }
 
+SIZE PageControls::WindowSize(const PageLayout& layout, UINT dpi) {
+  return FrameSize(Scaled(layout.clientWidth, dpi), Scaled(layout.clientHeight, dpi), kWindowStyle, 0, dpi);
+}
+
 void PageControls::SizeWindow() {
   const int clientWidth = Scaled(layout_.clientWidth, dpi_);
   const int clientHeight = Scaled(layout_.clientHeight, dpi_);
-  SIZE frame = FrameSize(clientWidth, clientHeight, kWindowStyle, 0, dpi_);
+  // The window is usually made at its size already.
+  RECT client{};
+  GetClientRect(window_, &client);
+  if (client.right == clientWidth && client.bottom == clientHeight) return;
+  SIZE frame = WindowSize(layout_, dpi_);
   SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // The frame the window really has may differ from the one computed for
   // the DPI (a system without per-DPI frames): the client area decides.
-  RECT client{};
   GetClientRect(window_, &client);
   if (client.right != clientWidth || client.bottom != clientHeight) {
     frame.cx += clientWidth - client.right;
@@ -211,10 +243,18 @@ void PageControls::PlacePictures() {
       if (bitmap) pictures_.push_back(bitmap);
     }
     // Setting an image may resize the control: the layout keeps its place.
-    SetWindowPos(child, nullptr, Scaled(control.left, dpi_), Scaled(control.top, dpi_), Scaled(control.width, dpi_),
-                 Scaled(control.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT place = Rectangle(control);
+    RECT now{};
+    GetWindowRect(child, &now);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&now), 2);
+    if (!EqualRect(&now, &place)) {
+      SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
   }
-  for (int which : {ICON_BIG, ICON_SMALL}) {
+  // The small icon first: a window given only a big one has the system
+  // make a small copy of it, at once thrown away.
+  for (int which : {ICON_SMALL, ICON_BIG}) {
     const int size = SystemMetric(which == ICON_BIG ? SM_CXICON : SM_CXSMICON, dpi_);
     HICON icon = LoadApplicationIcon(size);
     SendMessageW(window_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));

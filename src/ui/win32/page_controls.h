@@ -18,18 +18,23 @@ namespace ui::win32 {
 
 class PageControls {
  public:
-  // Creates every control of the layout in the window; the text fields run
-  // the page's filters. Placed by Place only, for which the logo is loaded
-  // meanwhile at the window's present DPI.
-  PageControls(HWND window, const PageLayout& layout, FieldFilters& filters);
+  // Creates every control of the layout in the window, placed for the DPI,
+  // and sizes the window; the text fields run the page's filters. The logo
+  // comes from `logo`, started before the window was made, when it has one.
+  PageControls(HWND window, const PageLayout& layout, FieldFilters& filters, UINT dpi,
+               std::unique_ptr<PictureInAdvance> logo);
   // Deleted after the window is destroyed.
   ~PageControls();
   PageControls(const PageControls&) = delete;
   PageControls& operator=(const PageControls&) = delete;
 
   // Sizes the window's client area, places the controls and gives them
-  // their font and pictures for this DPI.
+  // their font and pictures for a new DPI.
   void Place(UINT dpi);
+  // Makes the tooltips, which nobody sees before the window shows.
+  void AddToolTips();
+  // The window's size, frame included, for a page at this DPI.
+  static SIZE WindowSize(const PageLayout& layout, UINT dpi);
 
   HWND Control(ControlId control) const { return controls_.at(control); }
   HWND ToolTips() const { return toolTips_; }
@@ -43,6 +48,7 @@ class PageControls {
   static constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
  private:
+  RECT Rectangle(const ControlLayout& control) const;
   HWND Create(const ControlLayout& control, FieldFilters& filters);
   void AddToolTip(HWND control, const std::string& text);
   void PlacePictures();
@@ -54,8 +60,8 @@ class PageControls {
   std::map<ControlId, HWND> controls_;
   std::vector<std::unique_ptr<ControlSubclass>> subclasses_;
   std::unique_ptr<PictureInAdvance> logo_;
-  UINT dpi_ = 96;
-  HFONT font_ = nullptr;
+  UINT dpi_;
+  HFONT font_;
   std::vector<HGDIOBJ> pictures_;
   std::vector<HICON> icons_;
 };
