@@ -116,7 +116,6 @@ HWND PageControls::Create(const ControlLayout& control, FieldFilters& filters) {
     case ControlKind::CommandButton:
       child = Child(window_, 0, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | disabled, identifier,
                     Wide(control.text).c_str(), place);
-      subclasses_.push_back(std::make_unique<ButtonSubclass>(child));
       break;
     case ControlKind::Label:
       // The text is plain: "&" shows as itself.
