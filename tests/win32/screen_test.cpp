@@ -34,9 +34,9 @@ class ScreenTest : public ::testing::Test {
     return *window;
   }
 
-  // Rests the pointer on the middle of a control and gives the text of the
-  // tooltip shown then, or nothing when none shows.
-  std::string ToolTipShownOn(HWND control) {
+  // Rests the pointer on the middle of a control or picture and gives the
+  // text of the tooltip shown then, or nothing when none shows.
+  std::string ToolTipShownOn(ui::ControlId control) {
     // Away first, until no tooltip shows.
     SetCursorPos(0, 0);
     for (int waited = 0; waited < 3000 && IsWindowVisible(window->ToolTips()); waited += 50) {
@@ -44,7 +44,12 @@ class ScreenTest : public ::testing::Test {
       Sleep(50);
     }
     RECT rect{};
-    GetWindowRect(control, &rect);
+    if (HWND child = window->Control(control)) {
+      GetWindowRect(child, &rect);
+    } else {
+      rect = window->Pictures().Rectangle(control);
+      MapWindowPoints(window->Handle(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    }
     SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     for (int waited = 0; waited < 3000 && !IsWindowVisible(window->ToolTips()); waited += 50) {
       platform.ProcessWaitingMessages();
@@ -56,7 +61,7 @@ class ScreenTest : public ::testing::Test {
     tool.cbSize = sizeof(tool);
     tool.lpszText = text;
     if (!SendMessageW(window->ToolTips(), TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) return {};
-    if (reinterpret_cast<HWND>(tool.uId) != control) return "(another control's tooltip)";
+    if (tool.uId != window->ToolId(control)) return "(another control's tooltip)";
     return ui::win32::Narrow(text);
   }
 
@@ -105,9 +110,9 @@ TEST_F(ScreenTest, NoLabelPaintsOverAFieldsBorderAtAnyDpi) {
 }
 
 TEST_F(ScreenTest, ThePointerRestingOnTheLogoOrAFieldShowsItsToolTip) {
-  ui::win32::Win32Window& page = Open();
+  Open();
   for (const ui::ControlId id : {ui::ControlId::Image1, ui::ControlId::Text2}) {
-    EXPECT_EQ(ToolTipShownOn(page.Control(id)), pages::Step1WizardLayout().Control(id).toolTip)
+    EXPECT_EQ(ToolTipShownOn(id), pages::Step1WizardLayout().Control(id).toolTip)
         << ui::ControlName(id);
   }
 }

@@ -56,17 +56,17 @@ void SetClosedHeight(HWND combo, int height) {
   if (height - offset > 0) SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - offset);
 }
 
-// Labels and pictures come after the controls that take the focus: the
-// order of creation is the order of Tab, and, as children are stacked in
-// the order they are created, the fields lie above the labels and pictures
-// that overlap them.
+// Labels come after the controls that take the focus: the order of creation
+// is the order of Tab, and, as children are stacked in the order they are
+// created, the fields lie above the labels that overlap them. Pictures have
+// no window: the page draws them.
 std::vector<const ControlLayout*> CreationOrder(const PageLayout& layout) {
   std::vector<const ControlLayout*> order;
   for (const ControlLayout* control : layout.InTabOrder()) {
     if (control->kind != ControlKind::Label) order.push_back(control);
   }
   for (const auto& control : layout.controls) {
-    if (control.kind == ControlKind::Label || !control.tabIndex) order.push_back(&control);
+    if (control.kind == ControlKind::Label) order.push_back(&control);
   }
   return order;
 }
@@ -77,21 +77,36 @@ int PageControls::Identifier(ControlId control) { return kFirstIdentifier + stat
 
 PageControls::PageControls(HWND window, const PageLayout& layout, FieldFilters& filters, UINT dpi,
                            std::unique_ptr<PictureInAdvance> logo)
-    : window_(window), layout_(layout), logo_(std::move(logo)), dpi_(dpi), font_(CreateDialogFont(layout, dpi)) {
+    : window_(window),
+      layout_(layout),
+      dpi_(dpi),
+      font_(CreateDialogFont(layout, dpi)),
+      pictures_(layout, dpi, std::move(logo)) {
   SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   for (const ControlLayout* control : CreationOrder(layout_)) controls_[control->id] = Create(*control, filters);
-  PlacePictures();
+  SetWindowIcons();
   SizeWindow();
 }
 
-// Once the window and its controls are destroyed: the font and pictures
-// they showed go with them.
+// Once the window and its controls are destroyed: the font and icons they
+// showed go with them.
 PageControls::~PageControls() {
   subclasses_.clear();
   if (font_) DeleteObject(font_);
-  for (HGDIOBJ picture : pictures_) DeleteObject(picture);
   for (HICON icon : icons_) DestroyIcon(icon);
 }
+
+HWND PageControls::Control(ControlId control) const {
+  const auto found = controls_.find(control);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+UINT_PTR PageControls::ToolId(ControlId control) const {
+  if (HWND child = Control(control)) return ToolId(child);
+  return static_cast<UINT_PTR>(Identifier(control));
+}
+
+UINT_PTR PageControls::ToolId(HWND control) { return reinterpret_cast<UINT_PTR>(control); }
 
 bool PageControls::IsButton(ControlId control) const {
   for (const auto& placed : layout_.controls) {
@@ -134,19 +149,8 @@ HWND PageControls::Create(const ControlLayout& control, FieldFilters& filters) {
       subclasses_.push_back(std::make_unique<FieldSubclass>(edit, control.id, filters));
       break;
     }
-    case ControlKind::Image: {
-      // The page icon and the logo keep their size, centred in their
-      // rectangle; the separator is stretched to its width. A static
-      // control is transparent to the mouse without SS_NOTIFY, and its
-      // tooltip would never see the pointer.
-      const DWORD style = control.picture == Picture::PageIcon ? SS_ICON | SS_CENTERIMAGE
-                          : control.stretchPicture          ? SS_BITMAP | SS_REALSIZECONTROL
-                                                            : SS_BITMAP | SS_CENTERIMAGE;
-      const DWORD notify = control.toolTip.empty() ? 0 : SS_NOTIFY;
-      child = Child(window_, control.sunkenBorder ? WS_EX_CLIENTEDGE : 0, L"STATIC", style | notify, identifier,
-                    nullptr, place);
-      break;
-    }
+    case ControlKind::Image:
+      return nullptr;  // drawn by the page
   }
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   if (control.kind == ControlKind::ComboBox) SetClosedHeight(child, Scaled(control.height, dpi_));
@@ -162,22 +166,41 @@ void PageControls::AddToolTips() {
   SendMessageW(toolTips_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   for (const auto& control : layout_.controls) {
     if (control.toolTip.empty()) continue;
-    HWND child = controls_.at(control.id);
-    // The pointer over a combo box's text rests on its edit.
-    if (control.kind == ControlKind::ComboBox) AddToolTip(ComboEdit(child), control.toolTip);
-    AddToolTip(child, control.toolTip);
+    if (HWND child = Control(control.id)) {
+      // The pointer over a combo box's text rests on its edit.
+      if (control.kind == ControlKind::ComboBox) AddToolTip(TTF_IDISHWND, ToolId(ComboEdit(child)), control.toolTip);
+      AddToolTip(TTF_IDISHWND, ToolId(child), control.toolTip);
+    } else {
+      AddToolTip(0, ToolId(control.id), control.toolTip);
+    }
   }
+  PlacePictureToolTips();
 }
 
-void PageControls::AddToolTip(HWND control, const std::string& text) {
+// A control's tool is its window; a picture's is its rectangle in the page,
+// under the picture's identifier.
+void PageControls::AddToolTip(UINT flags, UINT_PTR tool, const std::string& text) {
   const std::wstring wide = Wide(text);
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = const_cast<wchar_t*>(wide.c_str());
-  SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  TOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.uFlags = TTF_SUBCLASS | flags;
+  info.hwnd = window_;
+  info.uId = tool;
+  info.lpszText = const_cast<wchar_t*>(wide.c_str());
+  SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void PageControls::PlacePictureToolTips() {
+  if (!toolTips_) return;
+  for (const auto& control : layout_.controls) {
+    if (control.kind != ControlKind::Image || control.toolTip.empty()) continue;
+    TOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.hwnd = window_;
+    info.uId = ToolId(control.id);
+    info.rect = pictures_.Rectangle(control.id);
+    SendMessageW(toolTips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+  }
 }
 
 void PageControls::Place(UINT dpi) {
@@ -187,7 +210,8 @@ void PageControls::Place(UINT dpi) {
   SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   if (toolTips_) SendMessageW(toolTips_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   for (const auto& control : layout_.controls) {
-    HWND child = controls_.at(control.id);
+    HWND child = Control(control.id);
+    if (!child) continue;
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     const RECT place = Rectangle(control);
     SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
@@ -195,7 +219,9 @@ void PageControls::Place(UINT dpi) {
     if (control.kind == ControlKind::ComboBox) SetClosedHeight(child, Scaled(control.height, dpi));
   }
   if (previousFont) DeleteObject(previousFont);
-  PlacePictures();
+  pictures_.Load(dpi);
+  PlacePictureToolTips();
+  SetWindowIcons();
   SizeWindow();
   InvalidateRect(window_, nullptr, TRUE);
 }
@@ -223,34 +249,9 @@ void PageControls::SizeWindow() {
   }
 }
 
-void PageControls::PlacePictures() {
-  std::vector<HGDIOBJ> previousPictures = std::move(pictures_);
-  std::vector<HICON> previousIcons = std::move(icons_);
-  pictures_.clear();
+void PageControls::SetWindowIcons() {
+  std::vector<HICON> previous = std::move(icons_);
   icons_.clear();
-  for (const auto& control : layout_.controls) {
-    if (control.kind != ControlKind::Image) continue;
-    HWND child = controls_.at(control.id);
-    if (control.picture == Picture::PageIcon) {
-      HICON icon = LoadPageIcon(Scaled(control.width, dpi_));
-      SendMessageW(child, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-      if (icon) icons_.push_back(icon);
-    } else {
-      HBITMAP bitmap = control.picture == Picture::Logo && logo_ ? logo_->Take(dpi_)
-                                                                  : LoadPictureBitmap(control.picture, dpi_);
-      SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
-      if (bitmap) pictures_.push_back(bitmap);
-    }
-    // Setting an image may resize the control: the layout keeps its place.
-    const RECT place = Rectangle(control);
-    RECT now{};
-    GetWindowRect(child, &now);
-    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&now), 2);
-    if (!EqualRect(&now, &place)) {
-      SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-  }
   // The small icon first: a window given only a big one has the system
   // make a small copy of it, at once thrown away.
   for (int which : {ICON_SMALL, ICON_BIG}) {
@@ -259,8 +260,7 @@ void PageControls::PlacePictures() {
     SendMessageW(window_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
     if (icon) icons_.push_back(icon);
   }
-  for (HGDIOBJ picture : previousPictures) DeleteObject(picture);
-  for (HICON icon : previousIcons) DestroyIcon(icon);
+  for (HICON icon : previous) DestroyIcon(icon);
 }
 
 }  // namespace ui::win32

@@ -12,6 +12,7 @@
 
 #include "ui/page_layout.h"
 #include "ui/win32/control_subclasses.h"
+#include "ui/win32/page_pictures.h"
 #include "ui/win32/pictures.h"
 
 namespace ui::win32 {
@@ -36,7 +37,12 @@ class PageControls {
   // The window's size, frame included, for a page at this DPI.
   static SIZE WindowSize(const PageLayout& layout, UINT dpi);
 
-  HWND Control(ControlId control) const { return controls_.at(control); }
+  // A control's window; nullptr for a picture, which the page draws.
+  HWND Control(ControlId control) const;
+  // The identifier of a control's tooltip in the tooltip window.
+  UINT_PTR ToolId(ControlId control) const;
+  const PagePictures& Pictures() const { return pictures_; }
+  void PaintPictures(HDC dc, const RECT& dirty) const { pictures_.Paint(dc, dirty); }
   HWND ToolTips() const { return toolTips_; }
   UINT Dpi() const { return dpi_; }
   // Whether the control is a push button, whose clicks are the page's.
@@ -50,8 +56,10 @@ class PageControls {
  private:
   RECT Rectangle(const ControlLayout& control) const;
   HWND Create(const ControlLayout& control, FieldFilters& filters);
-  void AddToolTip(HWND control, const std::string& text);
-  void PlacePictures();
+  static UINT_PTR ToolId(HWND control);
+  void AddToolTip(UINT flags, UINT_PTR tool, const std::string& text);
+  void PlacePictureToolTips();
+  void SetWindowIcons();
   void SizeWindow();
 
   HWND window_;
@@ -59,10 +67,9 @@ class PageControls {
   HWND toolTips_ = nullptr;
   std::map<ControlId, HWND> controls_;
   std::vector<std::unique_ptr<ControlSubclass>> subclasses_;
-  std::unique_ptr<PictureInAdvance> logo_;
   UINT dpi_;
   HFONT font_;
-  std::vector<HGDIOBJ> pictures_;
+  PagePictures pictures_;
   std::vector<HICON> icons_;
 };
 

@@ -107,14 +107,20 @@ LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM wParam
 LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      // A picture with a tooltip notifies its clicks as well, with the same
-      // code (STN_CLICKED is BN_CLICKED): only a button's click is an event.
+      // Only a button's click is an event.
       if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
         const auto id = static_cast<ControlId>(LOWORD(wParam) - PageControls::Identifier(ControlId{}));
         if (controls_->IsButton(id)) Deliver([&events = events_, id] { events.OnClick(id); });
         return 0;
       }
       break;
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      HDC dc = BeginPaint(window_, &paint);
+      controls_->PaintPictures(dc, paint.rcPaint);
+      EndPaint(window_, &paint);
+      return 0;
+    }
     case WM_CLOSE:
       // The page decides, and destroys the window when it closes.
       Deliver([&events = events_] { events.OnCloseRequested(); });
