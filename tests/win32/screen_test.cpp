@@ -109,6 +109,50 @@ TEST_F(ScreenTest, NoLabelPaintsOverAFieldsBorderAtAnyDpi) {
   }
 }
 
+// A picture's pixel as the screen shows it, at a point of the picture's
+// rectangle in the window.
+COLORREF ScreenPixel(HWND window, const RECT& picture, int x, int y) {
+  POINT point{picture.left + x, picture.top + y};
+  ClientToScreen(window, &point);
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, point.x, point.y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
+}
+
+COLORREF BitmapPixel(HBITMAP bitmap, int x, int y) {
+  HDC memory = CreateCompatibleDC(nullptr);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  const COLORREF pixel = GetPixel(memory, x, y);
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+  return pixel;
+}
+
+TEST_F(ScreenTest, ThePageDrawsItsLogoWithinItsEdgeAndItsSeparatorAcross) {
+  Open();
+  const ui::win32::PagePictures& pictures = window->Pictures();
+  // The logo fills its sunken edge, two pixels wide, at 96 dpi.
+  const RECT logo = pictures.Rectangle(ui::ControlId::Image1);
+  HBITMAP drawing = pictures.Bitmap(ui::ControlId::Image1);
+  ASSERT_EQ(logo.right - logo.left, 128 + 4);
+  int wrong = 0;
+  for (int y = 0; y < 280; y += 7) {
+    for (int x = 0; x < 128; x += 5) {
+      wrong += ScreenPixel(window->Handle(), logo, x + 2, y + 2) != BitmapPixel(drawing, x, y);
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(ScreenPixel(window->Handle(), logo, 0, 0), GetSysColor(COLOR_3DSHADOW));
+  // The separator, one pixel wide, stretched to the page's width.
+  const RECT separator = pictures.Rectangle(ui::ControlId::Image3);
+  HBITMAP line = pictures.Bitmap(ui::ControlId::Image3);
+  for (const int x : {0, 200, static_cast<int>(separator.right - separator.left) - 1}) {
+    EXPECT_EQ(ScreenPixel(window->Handle(), separator, x, 0), BitmapPixel(line, 0, 0)) << x;
+    EXPECT_EQ(ScreenPixel(window->Handle(), separator, x, 1), BitmapPixel(line, 0, 1)) << x;
+  }
+}
+
 TEST_F(ScreenTest, ThePointerRestingOnTheLogoOrAFieldShowsItsToolTip) {
   Open();
   for (const ui::ControlId id : {ui::ControlId::Image1, ui::ControlId::Text2}) {

@@ -84,6 +84,7 @@ PageControls::PageControls(HWND window, const PageLayout& layout, FieldFilters& 
       pictures_(layout, dpi, std::move(logo)) {
   SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   for (const ControlLayout* control : CreationOrder(layout_)) controls_[control->id] = Create(*control, filters);
+  ClipLabelsToPictures(false);
   SetWindowIcons();
   SizeWindow();
 }
@@ -220,6 +221,7 @@ void PageControls::Place(UINT dpi) {
   }
   if (previousFont) DeleteObject(previousFont);
   pictures_.Load(dpi);
+  ClipLabelsToPictures(true);
   PlacePictureToolTips();
   SetWindowIcons();
   SizeWindow();
@@ -246,6 +248,31 @@ void PageControls::SizeWindow() {
     frame.cx += clientWidth - client.right;
     frame.cy += clientHeight - client.bottom;
     SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+// A label's box may reach a pixel into a picture (the hint above the
+// separator): the label gives way there, so that its background does not
+// cover the picture, which the page draws beneath its controls. Done again
+// (`again`) for a new DPI, where a former overlap may be gone.
+void PageControls::ClipLabelsToPictures(bool again) {
+  for (const auto& label : layout_.controls) {
+    if (label.kind != ControlKind::Label) continue;
+    const RECT box = Rectangle(label);
+    HRGN shown = nullptr;
+    for (const auto& picture : layout_.controls) {
+      if (picture.kind != ControlKind::Image) continue;
+      const RECT drawn = Rectangle(picture);
+      RECT overlap{};
+      if (!IntersectRect(&overlap, &box, &drawn)) continue;
+      if (!shown) shown = CreateRectRgn(0, 0, box.right - box.left, box.bottom - box.top);
+      OffsetRect(&overlap, -box.left, -box.top);
+      HRGN covered = CreateRectRgnIndirect(&overlap);
+      CombineRgn(shown, shown, covered, RGN_DIFF);
+      DeleteObject(covered);
+    }
+    // The window owns the region from here; none takes a former one away.
+    if (shown || again) SetWindowRgn(Control(label.id), shown, TRUE);
   }
 }
 

@@ -59,6 +59,7 @@ class PageControls {
   static UINT_PTR ToolId(HWND control);
   void AddToolTip(UINT flags, UINT_PTR tool, const std::string& text);
   void PlacePictureToolTips();
+  void ClipLabelsToPictures(bool again);
   void SetWindowIcons();
   void SizeWindow();
 
