@@ -129,27 +129,39 @@ COLORREF BitmapPixel(HBITMAP bitmap, int x, int y) {
   return pixel;
 }
 
-TEST_F(ScreenTest, ThePageDrawsItsLogoWithinItsEdgeAndItsSeparatorAcross) {
+TEST_F(ScreenTest, ThePageDrawsItsLogoWithinItsEdgeAndItsSeparatorAcrossAtAnyDpi) {
   Open();
   const ui::win32::PagePictures& pictures = window->Pictures();
-  // The logo fills its sunken edge, two pixels wide, at 96 dpi.
-  const RECT logo = pictures.Rectangle(ui::ControlId::Image1);
-  HBITMAP drawing = pictures.Bitmap(ui::ControlId::Image1);
-  ASSERT_EQ(logo.right - logo.left, 128 + 4);
-  int wrong = 0;
-  for (int y = 0; y < 280; y += 7) {
-    for (int x = 0; x < 128; x += 5) {
-      wrong += ScreenPixel(window->Handle(), logo, x + 2, y + 2) != BitmapPixel(drawing, x, y);
+  for (const int dpi : {96, 144}) {
+    SCOPED_TRACE(dpi);
+    if (dpi != 96) {
+      RECT suggested{0, 0, 0, 0};
+      SendMessageW(window->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+      Wait(500);
     }
-  }
-  EXPECT_EQ(wrong, 0);
-  EXPECT_EQ(ScreenPixel(window->Handle(), logo, 0, 0), GetSysColor(COLOR_3DSHADOW));
-  // The separator, one pixel wide, stretched to the page's width.
-  const RECT separator = pictures.Rectangle(ui::ControlId::Image3);
-  HBITMAP line = pictures.Bitmap(ui::ControlId::Image3);
-  for (const int x : {0, 200, static_cast<int>(separator.right - separator.left) - 1}) {
-    EXPECT_EQ(ScreenPixel(window->Handle(), separator, x, 0), BitmapPixel(line, 0, 0)) << x;
-    EXPECT_EQ(ScreenPixel(window->Handle(), separator, x, 1), BitmapPixel(line, 0, 1)) << x;
+    // The logo in the middle of its sunken edge, two pixels wide.
+    const RECT logo = pictures.Rectangle(ui::ControlId::Image1);
+    HBITMAP drawing = pictures.Bitmap(ui::ControlId::Image1);
+    BITMAP size{};
+    ASSERT_TRUE(GetObjectW(drawing, sizeof(size), &size));
+    const int left = 2 + (logo.right - logo.left - 4 - size.bmWidth) / 2;
+    const int top = 2 + (logo.bottom - logo.top - 4 - size.bmHeight) / 2;
+    int wrong = 0;
+    for (int y = 0; y < size.bmHeight; y += 7) {
+      for (int x = 0; x < size.bmWidth; x += 5) {
+        wrong += ScreenPixel(window->Handle(), logo, left + x, top + y) != BitmapPixel(drawing, x, y);
+      }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(ScreenPixel(window->Handle(), logo, 0, 0), GetSysColor(COLOR_3DSHADOW));
+    // The separator stretched to the page's width, under the hint's box too.
+    const RECT separator = pictures.Rectangle(ui::ControlId::Image3);
+    HBITMAP line = pictures.Bitmap(ui::ControlId::Image3);
+    for (const int x : {0, 300, static_cast<int>(separator.right - separator.left) - 1}) {
+      for (int y = 0; y < separator.bottom - separator.top; ++y) {
+        EXPECT_EQ(ScreenPixel(window->Handle(), separator, x, y), BitmapPixel(line, 0, y)) << x << "," << y;
+      }
+    }
   }
 }
 

@@ -214,6 +214,26 @@ TEST_P(WindowLayoutTest, AChangeOfDpiPlacesEverythingAgainAtTheNewScale) {
     ExpectPlaced(dpi);
     ExpectLabelsFit(dpi);
     EXPECT_EQ(BitmapSize(window->Pictures().Bitmap(ui::ControlId::Image1)).cx, 128 * dpi / 96);
+    // A label that gives way to a picture does so at the new scale: its
+    // region spans its whole width.
+    for (const auto& control : Layout().controls) {
+      if (control.kind != ControlKind::Label) continue;
+      HRGN region = CreateRectRgn(0, 0, 0, 0);
+      if (GetWindowRgn(window->Control(control.id), region) != ERROR) {
+        RECT box{};
+        GetRgnBox(region, &box);
+        EXPECT_EQ(box.right - box.left, TwipsToPixels(control.width, dpi)) << ui::ControlName(control.id);
+      }
+      DeleteObject(region);
+    }
+    // The logo's tooltip follows its rectangle.
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = window->Handle();
+    tool.uId = window->ToolId(ui::ControlId::Image1);
+    ASSERT_TRUE(SendMessageW(window->ToolTips(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
+    const RECT logo = window->Pictures().Rectangle(ui::ControlId::Image1);
+    EXPECT_TRUE(EqualRect(&tool.rect, &logo));
     RECT frame{};
     GetWindowRect(window->Handle(), &frame);
     EXPECT_EQ(frame.left, 10);
