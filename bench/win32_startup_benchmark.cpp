@@ -1,8 +1,9 @@
 // Start-up of the Windows program: the time from starting the process to
 // its welcome page being visible, against the same for a bare Win32 window
 // with common controls 6 (the program's manifest and InitCommonControls)
-// and for a bare window alone, measured in turn in the same run. Prints the
-// medians and the program's ratio to each.
+// and for a bare window alone, measured in turn in the same run, in an order
+// that turns from run to run. Prints the medians and the program's ratio to
+// each.
 //   win32_startup_benchmark <program.exe> <bare_window_controls.exe> <bare_window.exe> [runs]
 #include <windows.h>
 
@@ -73,8 +74,11 @@ int wmain(int argc, wchar_t* argv[]) {
                                    {argv[3], L"Bare Win32 window", {}}};
   // One untimed start of each fills the system's caches.
   for (const Program& program : programs) TimeToWindow(program.file, program.title);
+  // The order turns from one run to the next: a program started first, or
+  // after a given other, is not favoured.
   for (int run = 0; run < runs; ++run) {
-    for (Program& program : programs) {
+    for (std::size_t turn = 0; turn < programs.size(); ++turn) {
+      Program& program = programs[(turn + static_cast<std::size_t>(run)) % programs.size()];
       const double time = TimeToWindow(program.file, program.title);
       if (time < 0) {
         std::fwprintf(stderr, L"the window \"%ls\" did not appear\n", program.title);

@@ -14,9 +14,10 @@ Files written:
     assets/logo.bmp          128 x 280, 8 bits per pixel, 256-colour palette
     assets/logo_150.bmp      the same drawing at 150 % (192 x 420) and
     assets/logo_200.bmp      200 % (256 x 560), for high-DPI screens
-    assets/logo.png, logo_150.png, logo_200.png
-                             the same three, compressed, for the Windows
-                             program file
+    assets/logo_150.png, logo_200.png
+                             the two larger ones, compressed, for the Windows
+                             program file (it holds the 100 % one as the
+                             bitmap)
     assets/page_icon.gif     32 x 32, GIF89a, colour 0 transparent
     assets/page_icon.ico     the page icon for Windows: 32, 48, 64 pixels, 32 bits with alpha
     assets/app_icon.ico      16, 32 and 48 pixels, each in 8 bits and in 32 bits
@@ -1011,6 +1012,8 @@ def check(files):
         img = opened("logo%s.bmp" % suffix)
         assert (img.format, img.mode, img.size) == ("BMP", "P", size), suffix
         assert len(img.getpalette()) == 768, suffix
+        if not suffix:
+            continue
         png = opened("logo%s.png" % suffix)
         assert (png.format, png.mode, png.size) == ("PNG", "P", size), suffix
         # The compressed logo holds the very pixels of the bitmap.
@@ -1042,7 +1045,8 @@ def main():
     files = {}
     for suffix, logo in logos.items():
         files["logo%s.bmp" % suffix] = encoded(logo, "BMP")
-        files["logo%s.png" % suffix] = logo_png(logo)
+        if suffix:
+            files["logo%s.png" % suffix] = logo_png(logo)
     files.update({
         "page_icon.gif": make_page_icon(),
         "page_icon.ico": make_page_icon_ico(),

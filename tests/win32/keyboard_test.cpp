@@ -48,6 +48,11 @@ TEST_F(KeyboardTest, EnterAndSpacePressOnlyTheFocusedButton) {
   EXPECT_EQ(FocusName(), "Text2");
   Key(VK_TAB, VK_SHIFT);
   EXPECT_EQ(FocusName(), "Text1");
+  Key(VK_TAB, VK_SHIFT);
+  Key(VK_TAB, VK_SHIFT);
+  EXPECT_EQ(FocusName(), "Command3");
+  Key(VK_RETURN);  // presses "< Précédent", not Next
+  EXPECT_EQ(Caption(), kWelcome);
 }
 
 TEST_F(KeyboardTest, EscapeDoesNothingOnAnyPage) {

@@ -34,9 +34,9 @@ class ScreenTest : public ::testing::Test {
     return *window;
   }
 
-  // Rests the pointer on the middle of a control and gives the text of the
-  // tooltip shown then, or nothing when none shows.
-  std::string ToolTipShownOn(HWND control) {
+  // Rests the pointer on the middle of a control or picture and gives the
+  // text of the tooltip shown then, or nothing when none shows.
+  std::string ToolTipShownOn(ui::ControlId control) {
     // Away first, until no tooltip shows.
     SetCursorPos(0, 0);
     for (int waited = 0; waited < 3000 && IsWindowVisible(window->ToolTips()); waited += 50) {
@@ -44,7 +44,12 @@ class ScreenTest : public ::testing::Test {
       Sleep(50);
     }
     RECT rect{};
-    GetWindowRect(control, &rect);
+    if (HWND child = window->Control(control)) {
+      GetWindowRect(child, &rect);
+    } else {
+      rect = window->Pictures().Rectangle(control);
+      MapWindowPoints(window->Handle(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    }
     SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     for (int waited = 0; waited < 3000 && !IsWindowVisible(window->ToolTips()); waited += 50) {
       platform.ProcessWaitingMessages();
@@ -56,7 +61,7 @@ class ScreenTest : public ::testing::Test {
     tool.cbSize = sizeof(tool);
     tool.lpszText = text;
     if (!SendMessageW(window->ToolTips(), TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) return {};
-    if (reinterpret_cast<HWND>(tool.uId) != control) return "(another control's tooltip)";
+    if (tool.uId != window->ToolId(control)) return "(another control's tooltip)";
     return ui::win32::Narrow(text);
   }
 
@@ -104,10 +109,66 @@ TEST_F(ScreenTest, NoLabelPaintsOverAFieldsBorderAtAnyDpi) {
   }
 }
 
+// A picture's pixel as the screen shows it, at a point of the picture's
+// rectangle in the window.
+COLORREF ScreenPixel(HWND window, const RECT& picture, int x, int y) {
+  POINT point{picture.left + x, picture.top + y};
+  ClientToScreen(window, &point);
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, point.x, point.y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
+}
+
+COLORREF BitmapPixel(HBITMAP bitmap, int x, int y) {
+  HDC memory = CreateCompatibleDC(nullptr);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  const COLORREF pixel = GetPixel(memory, x, y);
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+  return pixel;
+}
+
+TEST_F(ScreenTest, ThePageDrawsItsLogoWithinItsEdgeAndItsSeparatorAcrossAtAnyDpi) {
+  Open();
+  const ui::win32::PagePictures& pictures = window->Pictures();
+  for (const int dpi : {96, 144}) {
+    SCOPED_TRACE(dpi);
+    if (dpi != 96) {
+      RECT suggested{0, 0, 0, 0};
+      SendMessageW(window->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+      Wait(500);
+    }
+    // The logo in the middle of its sunken edge, two pixels wide.
+    const RECT logo = pictures.Rectangle(ui::ControlId::Image1);
+    HBITMAP drawing = pictures.Bitmap(ui::ControlId::Image1);
+    BITMAP size{};
+    ASSERT_TRUE(GetObjectW(drawing, sizeof(size), &size));
+    const int left = 2 + (logo.right - logo.left - 4 - size.bmWidth) / 2;
+    const int top = 2 + (logo.bottom - logo.top - 4 - size.bmHeight) / 2;
+    int wrong = 0;
+    for (int y = 0; y < size.bmHeight; y += 7) {
+      for (int x = 0; x < size.bmWidth; x += 5) {
+        wrong += ScreenPixel(window->Handle(), logo, left + x, top + y) != BitmapPixel(drawing, x, y);
+      }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(ScreenPixel(window->Handle(), logo, 0, 0), GetSysColor(COLOR_3DSHADOW));
+    // The separator stretched to the page's width, under the hint's box too.
+    const RECT separator = pictures.Rectangle(ui::ControlId::Image3);
+    HBITMAP line = pictures.Bitmap(ui::ControlId::Image3);
+    for (const int x : {0, 300, static_cast<int>(separator.right - separator.left) - 1}) {
+      for (int y = 0; y < separator.bottom - separator.top; ++y) {
+        EXPECT_EQ(ScreenPixel(window->Handle(), separator, x, y), BitmapPixel(line, 0, y)) << x << "," << y;
+      }
+    }
+  }
+}
+
 TEST_F(ScreenTest, ThePointerRestingOnTheLogoOrAFieldShowsItsToolTip) {
-  ui::win32::Win32Window& page = Open();
+  Open();
   for (const ui::ControlId id : {ui::ControlId::Image1, ui::ControlId::Text2}) {
-    EXPECT_EQ(ToolTipShownOn(page.Control(id)), pages::Step1WizardLayout().Control(id).toolTip)
+    EXPECT_EQ(ToolTipShownOn(id), pages::Step1WizardLayout().Control(id).toolTip)
         << ui::ControlName(id);
   }
 }

@@ -30,14 +30,13 @@ const char* ExpectedClass(ControlKind kind) {
     case ControlKind::CommandButton: return "Button";
     case ControlKind::TextBox: return "Edit";
     case ControlKind::ComboBox: return "ComboBox";
-    case ControlKind::Label:
-    case ControlKind::Image: return "Static";
+    case ControlKind::Label: return "Static";
+    case ControlKind::Image: break;
   }
   return "";
 }
 
-SIZE BitmapSize(HWND picture) {
-  auto bitmap = reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
   if (!bitmap || !GetObjectW(bitmap, sizeof(info), &info)) return SIZE{0, 0};
   return SIZE{info.bmWidth, info.bmHeight};
@@ -58,8 +57,12 @@ class WindowLayoutTest : public ::testing::TestWithParam<const ui::PageLayout*> 
     for (const auto& control : Layout().controls) {
       SCOPED_TRACE(std::string(ui::ControlName(control.id)));
       HWND child = window->Control(control.id);
-      EXPECT_EQ(ClassOf(child), ExpectedClass(control.kind));
-      const RECT rect = ClientRect(child);
+      // A picture has no window: the page draws it in its rectangle.
+      EXPECT_EQ(child == nullptr, control.kind == ControlKind::Image);
+      if (child) {
+        EXPECT_EQ(ClassOf(child), ExpectedClass(control.kind));
+      }
+      const RECT rect = child ? ClientRect(child) : window->Pictures().Rectangle(control.id);
       EXPECT_EQ(rect.left, TwipsToPixels(control.left, dpi));
       EXPECT_EQ(rect.top, TwipsToPixels(control.top, dpi));
       EXPECT_EQ(rect.right - rect.left, TwipsToPixels(control.width, dpi));
@@ -96,6 +99,7 @@ TEST_P(WindowLayoutTest, EveryControlHasItsKindTextStateAndPlace) {
   for (const auto& control : Layout().controls) {
     SCOPED_TRACE(std::string(ui::ControlName(control.id)));
     HWND child = window->Control(control.id);
+    if (!child) continue;
     if (control.kind == ControlKind::CommandButton || control.kind == ControlKind::Label) {
       EXPECT_EQ(WindowText(child), control.text);
     }
@@ -174,7 +178,7 @@ TEST_P(WindowLayoutTest, FieldsShowTheirToolTips) {
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.hwnd = window->Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(window->Control(control.id));
+    tool.uId = window->ToolId(control.id);
     tool.lpszText = text;
     SendMessageW(window->ToolTips(), TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
     EXPECT_EQ(ui::win32::Narrow(text), control.toolTip) << ui::ControlName(control.id);
@@ -182,14 +186,13 @@ TEST_P(WindowLayoutTest, FieldsShowTheirToolTips) {
 }
 
 TEST_P(WindowLayoutTest, PicturesAreDrawnForTheScaleOfTheScreen) {
-  const SIZE logo = BitmapSize(window->Control(ui::ControlId::Image1));
+  const SIZE logo = BitmapSize(window->Pictures().Bitmap(ui::ControlId::Image1));
   EXPECT_EQ(logo.cx, 128);
   EXPECT_EQ(logo.cy, 280);
-  EXPECT_TRUE(GetWindowLongPtrW(window->Control(ui::ControlId::Image1), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-  EXPECT_EQ(BitmapSize(window->Control(ui::ControlId::Image3)).cy, 2);
+  EXPECT_EQ(BitmapSize(window->Pictures().Bitmap(ui::ControlId::Image3)).cy, 2);
   for (const auto& control : Layout().controls) {
     if (control.picture != ui::Picture::PageIcon) continue;
-    auto icon = reinterpret_cast<HICON>(SendMessageW(window->Control(control.id), STM_GETIMAGE, IMAGE_ICON, 0));
+    HICON icon = window->Pictures().Icon(control.id);
     ASSERT_NE(icon, nullptr);
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -210,7 +213,27 @@ TEST_P(WindowLayoutTest, AChangeOfDpiPlacesEverythingAgainAtTheNewScale) {
     EXPECT_EQ(window->Dpi(), static_cast<UINT>(dpi));
     ExpectPlaced(dpi);
     ExpectLabelsFit(dpi);
-    EXPECT_EQ(BitmapSize(window->Control(ui::ControlId::Image1)).cx, 128 * dpi / 96);
+    EXPECT_EQ(BitmapSize(window->Pictures().Bitmap(ui::ControlId::Image1)).cx, 128 * dpi / 96);
+    // A label that gives way to a picture does so at the new scale: its
+    // region spans its whole width.
+    for (const auto& control : Layout().controls) {
+      if (control.kind != ControlKind::Label) continue;
+      HRGN region = CreateRectRgn(0, 0, 0, 0);
+      if (GetWindowRgn(window->Control(control.id), region) != ERROR) {
+        RECT box{};
+        GetRgnBox(region, &box);
+        EXPECT_EQ(box.right - box.left, TwipsToPixels(control.width, dpi)) << ui::ControlName(control.id);
+      }
+      DeleteObject(region);
+    }
+    // The logo's tooltip follows its rectangle.
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = window->Handle();
+    tool.uId = window->ToolId(ui::ControlId::Image1);
+    ASSERT_TRUE(SendMessageW(window->ToolTips(), TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
+    const RECT logo = window->Pictures().Rectangle(ui::ControlId::Image1);
+    EXPECT_TRUE(EqualRect(&tool.rect, &logo));
     RECT frame{};
     GetWindowRect(window->Handle(), &frame);
     EXPECT_EQ(frame.left, 10);

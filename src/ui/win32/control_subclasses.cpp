@@ -109,26 +109,4 @@ LRESULT FieldSubclass::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-LRESULT ButtonSubclass::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_GETDLGCODE: {
-      LRESULT code = Default(message, wParam, lParam);
-      if (IsKeyDown(lParam, VK_RETURN)) code |= DLGC_WANTMESSAGE;
-      return code;
-    }
-    case WM_KEYDOWN:
-      if (wParam != VK_RETURN) break;
-      // What a click does: the window hears of it.
-      SendMessageW(GetParent(control_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control_), BN_CLICKED),
-                   reinterpret_cast<LPARAM>(control_));
-      return 0;
-    case WM_CHAR:
-      if (wParam == L'\r') return 0;  // the Enter just handled
-      break;
-    default:
-      break;
-  }
-  return Default(message, wParam, lParam);
-}
-
 }  // namespace ui::win32

@@ -1,8 +1,7 @@
 // The keyboard of the wizard's controls, added to the system's own controls
 // by subclassing them (SetWindowSubclass, the object as reference data):
 // typed characters reach the page's key filter before the control, pasted
-// and composed text goes through the page's insertion filter, and Enter
-// presses the focused button as Space does.
+// and composed text goes through the page's insertion filter.
 #pragma once
 
 #include <windows.h>
@@ -62,15 +61,6 @@ class FieldSubclass : public ControlSubclass {
 
   ControlId field_;
   FieldFilters& filters_;
-};
-
-// A push button: Enter presses it when it has the focus.
-class ButtonSubclass : public ControlSubclass {
- public:
-  using ControlSubclass::ControlSubclass;
-
- private:
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 }  // namespace ui::win32

@@ -3,16 +3,12 @@
 #include "ui/win32/system_functions.h"
 
 namespace ui::win32 {
-namespace {
-
 UINT SystemDpi() {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   return static_cast<UINT>(dpi);
 }
-
-}  // namespace
 
 UINT WindowDpi(HWND window) {
   if (System().getDpiForWindow) {

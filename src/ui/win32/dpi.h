@@ -9,6 +9,10 @@ namespace ui::win32 {
 
 UINT WindowDpi(HWND window);
 
+// The DPI of the primary screen as the system gives it, which a new window
+// there has.
+UINT SystemDpi();
+
 // The window rectangle, frame included, of a client area of this size.
 SIZE FrameSize(int clientWidth, int clientHeight, DWORD style, DWORD extendedStyle, UINT dpi);
 

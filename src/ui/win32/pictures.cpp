@@ -10,12 +10,11 @@ namespace {
 
 HINSTANCE ProgramInstance() { return GetModuleHandleW(nullptr); }
 
-// The resource of a picture drawn for this scale: the logo as PNG, the
-// separator as a bitmap; 0 for the others.
+// The resource of a picture drawn for this scale; 0 for the page icon.
 int ResourceId(Picture picture, int scale) {
   const int step = scale == 200 ? 2 : scale == 150 ? 1 : 0;
   switch (picture) {
-    case Picture::Logo: return ZVC_PNG_LOGO_100 + step;
+    case Picture::Logo: return ZVC_BITMAP_LOGO_100 + step;
     case Picture::Separator: return ZVC_BITMAP_SEPARATOR_100 + step;
     case Picture::PageIcon:
     case Picture::None: break;
@@ -23,11 +22,14 @@ int ResourceId(Picture picture, int scale) {
   return 0;
 }
 
-HBITMAP LoadPicture(Picture picture, int id) {
-  if (picture == Picture::Logo) {
-    HRSRC found = FindResourceW(ProgramInstance(), MAKEINTRESOURCEW(id), RT_RCDATA);
-    const void* bytes = found ? LockResource(LoadResource(ProgramInstance(), found)) : nullptr;
-    return bytes ? DecodePng(bytes, SizeofResource(ProgramInstance(), found)) : nullptr;
+HRSRC FindPng(int id) { return FindResourceW(ProgramInstance(), MAKEINTRESOURCEW(id), RT_RCDATA); }
+
+// A picture's resource: a PNG, which the imaging component decodes, or a
+// bitmap, which the system loads itself.
+HBITMAP LoadPicture(int id) {
+  if (HRSRC png = FindPng(id)) {
+    const void* bytes = LockResource(LoadResource(ProgramInstance(), png));
+    return bytes ? DecodePng(bytes, SizeofResource(ProgramInstance(), png)) : nullptr;
   }
   return static_cast<HBITMAP>(
       LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
@@ -48,9 +50,14 @@ int PictureScale(UINT dpi) {
 HBITMAP LoadPictureBitmap(Picture picture, UINT dpi) {
   const int id = ResourceId(picture, PictureScale(dpi));
   if (id == 0) return nullptr;
-  if (HBITMAP bitmap = LoadPicture(picture, id)) return bitmap;
+  if (HBITMAP bitmap = LoadPicture(id)) return bitmap;
   // A program built without the larger drawings shows the standard one.
-  return LoadPicture(picture, ResourceId(picture, 100));
+  return LoadPicture(ResourceId(picture, 100));
+}
+
+bool IsDecoded(Picture picture, UINT dpi) {
+  const int id = ResourceId(picture, PictureScale(dpi));
+  return id != 0 && FindPng(id) != nullptr;
 }
 
 PictureInAdvance::PictureInAdvance(Picture picture, UINT dpi) : picture_(picture), dpi_(dpi) {

@@ -16,8 +16,12 @@ int PictureScale(UINT dpi);
 // other pictures.
 HBITMAP LoadPictureBitmap(Picture picture, UINT dpi);
 
+// Whether the picture's drawing for the DPI is a PNG, which takes the
+// imaging component to decode.
+bool IsDecoded(Picture picture, UINT dpi);
+
 // A picture loaded on a thread of its own, started before a page makes its
-// controls: decoding the logo is the longest part of a page's start, and
+// window: decoding a PNG logo is the longest part of a page's start, and
 // runs meanwhile.
 class PictureInAdvance {
  public:

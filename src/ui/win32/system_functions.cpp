@@ -35,4 +35,18 @@ const Shell32Functions& Shell32() {
   return functions;
 }
 
+const Ole32Functions& Ole32() {
+  static const Ole32Functions functions = [] {
+    Ole32Functions bound;
+    HMODULE ole32 = LoadLibraryW(L"ole32.dll");
+    Bind(bound.coInitializeEx, ole32, "CoInitializeEx");
+    Bind(bound.coUninitialize, ole32, "CoUninitialize");
+    Bind(bound.coCreateInstance, ole32, "CoCreateInstance");
+    // All three or none: the caller then has no imaging component.
+    if (!bound.coInitializeEx || !bound.coUninitialize || !bound.coCreateInstance) bound = Ole32Functions();
+    return bound;
+  }();
+  return functions;
+}
+
 }  // namespace ui::win32

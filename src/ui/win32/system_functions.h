@@ -28,4 +28,14 @@ struct Shell32Functions {
 };
 const Shell32Functions& Shell32();
 
+// ole32, with the libraries it brings, another large load under Wine: only
+// the PNG pictures of the larger scales need it.
+struct Ole32Functions {
+  HRESULT(WINAPI* coInitializeEx)(void* reserved, DWORD model) = nullptr;
+  void(WINAPI* coUninitialize)() = nullptr;
+  HRESULT(WINAPI* coCreateInstance)(REFCLSID classId, IUnknown* outer, DWORD context, REFIID interfaceId,
+                                    void** object) = nullptr;
+};
+const Ole32Functions& Ole32();
+
 }  // namespace ui::win32

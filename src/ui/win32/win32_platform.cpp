@@ -1,6 +1,7 @@
 #include "ui/win32/win32_platform.h"
 
 #include <algorithm>
+#include <array>
 
 #include "kit/system_failure.h"
 #include "ui/themes_xp.h"
@@ -12,6 +13,25 @@ namespace ui::win32 {
 namespace {
 
 constexpr int kFailureExitCode = 1;
+
+bool IsPushButton(HWND window) {
+  std::array<wchar_t, 8> name{};
+  if (!GetClassNameW(window, name.data(), static_cast<int>(name.size())) || lstrcmpiW(name.data(), L"Button") != 0) {
+    return false;
+  }
+  const LONG_PTR type = GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+// Enter on the push button that has the focus presses it, as Space does (the
+// dialog manager would press the default button instead): the window hears
+// of a click. Taken before it is translated, it types no character.
+bool PressFocusedButton(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN || !IsPushButton(message.hwnd)) return false;
+  SendMessageW(GetParent(message.hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(message.hwnd), BN_CLICKED),
+               reinterpret_cast<LPARAM>(message.hwnd));
+  return true;
+}
 
 }  // namespace
 
@@ -53,7 +73,8 @@ void Win32Platform::ProcessWaitingMessages() {
 
 void Win32Platform::Dispatch(MSG& message) {
   HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  if (root && std::find(pages_.begin(), pages_.end(), root) != pages_.end() && IsDialogMessageW(root, &message)) {
+  if (root && std::find(pages_.begin(), pages_.end(), root) != pages_.end() &&
+      (PressFocusedButton(message) || IsDialogMessageW(root, &message))) {
     return;
   }
   TranslateMessage(&message);

@@ -40,7 +40,8 @@ class Win32Platform : public Platform {
   HWND ActivePage() const;
 
  private:
-  // Tab, Shift+Tab and the access keys of a page go to the dialog manager.
+  // Enter on a focused button presses it; Tab, Shift+Tab and the access
+  // keys of a page go to the dialog manager.
   void Dispatch(MSG& message);
 
   std::vector<HWND> pages_;

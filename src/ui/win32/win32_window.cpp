@@ -26,6 +26,16 @@ void RegisterPageClass(WNDPROC procedure) {
   (void)registered;
 }
 
+// Where a window of this size, frame included, is centred in the work area
+// of the primary screen, as Qt centres.
+POINT CentredOrigin(SIZE frame) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& area = monitor.rcWork;
+  return POINT{area.left + (area.right - area.left - frame.cx) / 2, area.top + (area.bottom - area.top - frame.cy) / 2};
+}
+
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
@@ -36,24 +46,38 @@ std::wstring WindowText(HWND window) {
 
 Win32Window::Win32Window(const PageLayout& layout, WindowEvents& events, Win32Platform& platform)
     : layout_(layout), events_(events), platform_(platform) {
+  // The window is made at its size and place for the DPI it will most likely
+  // have, the primary screen's; a PNG logo, the longest part of the start,
+  // is decoded meanwhile.
+  const UINT dpi = SystemDpi();
+  std::unique_ptr<PictureInAdvance> logo;
+  for (const auto& control : layout_.controls) {
+    if (control.picture == Picture::Logo && IsDecoded(Picture::Logo, dpi)) {
+      logo = std::make_unique<PictureInAdvance>(Picture::Logo, dpi);
+    }
+  }
   RegisterPageClass(&Win32Window::Procedure);
-  window_ = CreateWindowExW(0, kPageClass, Wide(layout_.caption).c_str(), PageControls::kWindowStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  const SIZE size = PageControls::WindowSize(layout_, dpi);
+  const POINT origin = CentredOrigin(size);
+  window_ = CreateWindowExW(0, kPageClass, Wide(layout_.caption).c_str(), PageControls::kWindowStyle, origin.x,
+                            origin.y, size.cx, size.cy, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!window_) throw std::runtime_error("la fenêtre n'a pu être créée");
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   platform_.WindowOpened(window_);
   try {
-    controls_ = std::make_unique<PageControls>(window_, layout_, static_cast<FieldFilters&>(*this));
-    controls_->Place(WindowDpi(window_));
+    controls_ = std::make_unique<PageControls>(window_, layout_, static_cast<FieldFilters&>(*this), WindowDpi(window_),
+                                               std::move(logo));
   } catch (...) {
     platform_.WindowClosed(window_);
     DestroyWindow(window_);
     throw;
   }
-  CentreOnScreen();
+  // Sized again for the DPI of another screen: centred again.
+  if (controls_->Dpi() != dpi) CentreOnScreen();
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
   SetFocus(layout_.FirstFocusable());
+  controls_->AddToolTips();
 }
 
 Win32Window::~Win32Window() {
@@ -65,16 +89,10 @@ Win32Window::~Win32Window() {
 }
 
 void Win32Window::CentreOnScreen() {
-  // The work area of the primary screen, frame included, as Qt centres.
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
   RECT frame{};
   GetWindowRect(window_, &frame);
-  const RECT& area = monitor.rcWork;
-  const int left = area.left + (area.right - area.left - (frame.right - frame.left)) / 2;
-  const int top = area.top + (area.bottom - area.top - (frame.bottom - frame.top)) / 2;
-  SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const POINT origin = CentredOrigin(SIZE{frame.right - frame.left, frame.bottom - frame.top});
+  SetWindowPos(window_, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -89,14 +107,20 @@ LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM wParam
 LRESULT Win32Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      // A picture with a tooltip notifies its clicks as well, with the same
-      // code (STN_CLICKED is BN_CLICKED): only a button's click is an event.
+      // Only a button's click is an event.
       if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
         const auto id = static_cast<ControlId>(LOWORD(wParam) - PageControls::Identifier(ControlId{}));
         if (controls_->IsButton(id)) Deliver([&events = events_, id] { events.OnClick(id); });
         return 0;
       }
       break;
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      HDC dc = BeginPaint(window_, &paint);
+      controls_->PaintPictures(dc, paint.rcPaint);
+      EndPaint(window_, &paint);
+      return 0;
+    }
     case WM_CLOSE:
       // The page decides, and destroys the window when it closes.
       Deliver([&events = events_] { events.OnCloseRequested(); });

@@ -29,10 +29,13 @@ class Win32Window : public Window, private FieldFilters {
   void SetListIndex(ControlId combo, int index) override;
   void SetFocus(ControlId control) override;
 
-  // The window, each control's window and the tooltip window, for the tests.
+  // The window, each control's window (nullptr for a picture), the pictures,
+  // the tooltip window and each control's tool there, for the tests.
   HWND Handle() const { return window_; }
   HWND Control(ControlId control) const { return controls_->Control(control); }
+  const PagePictures& Pictures() const { return controls_->Pictures(); }
   HWND ToolTips() const { return controls_->ToolTips(); }
+  UINT_PTR ToolId(ControlId control) const { return controls_->ToolId(control); }
   UINT Dpi() const { return controls_->Dpi(); }
 
   // The identifier of a control's window.
