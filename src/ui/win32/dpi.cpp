@@ -17,6 +17,12 @@ UINT WindowDpi(HWND window) {
   return SystemDpi();
 }
 
+RECT LayoutRectangle(const ControlLayout& control, UINT dpi) {
+  const int value = static_cast<int>(dpi);
+  const int left = TwipsToPixels(control.left, value), top = TwipsToPixels(control.top, value);
+  return RECT{left, top, left + TwipsToPixels(control.width, value), top + TwipsToPixels(control.height, value)};
+}
+
 SIZE FrameSize(int clientWidth, int clientHeight, DWORD style, DWORD extendedStyle, UINT dpi) {
   RECT rect{0, 0, clientWidth, clientHeight};
   const auto forDpi = System().adjustWindowRectExForDpi;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "ui/page_layout.h"
+
 namespace ui::win32 {
 
 UINT WindowDpi(HWND window);
@@ -12,6 +14,10 @@ UINT WindowDpi(HWND window);
 // The DPI of the primary screen as the system gives it, which a new window
 // there has.
 UINT SystemDpi();
+
+// A control's rectangle of the layout in the window's client area, scaled
+// from twips.
+RECT LayoutRectangle(const ControlLayout& control, UINT dpi);
 
 // The window rectangle, frame included, of a client area of this size.
 SIZE FrameSize(int clientWidth, int clientHeight, DWORD style, DWORD extendedStyle, UINT dpi);

@@ -117,10 +117,10 @@ bool PageControls::IsButton(ControlId control) const {
 }
 
 RECT PageControls::Rectangle(const ControlLayout& control) const {
-  const int left = Scaled(control.left, dpi_), top = Scaled(control.top, dpi_);
+  RECT place = LayoutRectangle(control, dpi_);
   // A combo box's window holds its list too; its closed height is set apart.
-  const int height = Scaled(control.height, dpi_) * (control.kind == ControlKind::ComboBox ? 8 : 1);
-  return RECT{left, top, left + Scaled(control.width, dpi_), top + height};
+  if (control.kind == ControlKind::ComboBox) place.bottom = place.top + (place.bottom - place.top) * 8;
+  return place;
 }
 
 HWND PageControls::Create(const ControlLayout& control, FieldFilters& filters) {
@@ -262,7 +262,7 @@ void PageControls::ClipLabelsToPictures(bool again) {
     HRGN shown = nullptr;
     for (const auto& picture : layout_.controls) {
       if (picture.kind != ControlKind::Image) continue;
-      const RECT drawn = Rectangle(picture);
+      const RECT drawn = pictures_.Rectangle(picture.id);
       RECT overlap{};
       if (!IntersectRect(&overlap, &box, &drawn)) continue;
       if (!shown) shown = CreateRectRgn(0, 0, box.right - box.left, box.bottom - box.top);

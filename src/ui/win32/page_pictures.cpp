@@ -2,14 +2,10 @@
 
 #include <utility>
 
+#include "ui/win32/dpi.h"
+
 namespace ui::win32 {
 namespace {
-
-RECT Place(const ControlLayout& picture, UINT dpi) {
-  const int value = static_cast<int>(dpi);
-  const int left = TwipsToPixels(picture.left, value), top = TwipsToPixels(picture.top, value);
-  return RECT{left, top, left + TwipsToPixels(picture.width, value), top + TwipsToPixels(picture.height, value)};
-}
 
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
@@ -74,7 +70,7 @@ void PagePictures::Load(UINT dpi) {
   Release();
   for (const auto& control : layout_.controls) {
     if (control.kind != ControlKind::Image) continue;
-    Shown picture{&control, Place(control, dpi), nullptr, nullptr};
+    Shown picture{&control, LayoutRectangle(control, dpi), nullptr, nullptr};
     if (control.picture == Picture::PageIcon) {
       picture.icon = LoadPageIcon(picture.place.right - picture.place.left);
     } else if (control.picture == Picture::Logo && logo_) {
