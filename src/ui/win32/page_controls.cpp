@@ -22,7 +22,6 @@ int Scaled(int twips, UINT dpi) { return TwipsToPixels(twips, static_cast<int>(d
 // paints there and the other does not erase its edge. Each is made in its
 // place with its text: moving or titling it afterwards costs the system a
 // round of messages per control.
-// A picture has no text at all, which spares the system setting an empty one.
 HWND Child(HWND parent, DWORD extendedStyle, const wchar_t* windowClass, DWORD style, int identifier,
            const wchar_t* text, const RECT& place) {
   HWND child = CreateWindowExW(extendedStyle | WS_EX_NOPARENTNOTIFY, windowClass, text,

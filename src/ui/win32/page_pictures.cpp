@@ -39,14 +39,9 @@ void PaintStretched(HDC dc, HBITMAP bitmap, const RECT& area) {
   DeleteDC(memory);
 }
 
+// The icon is loaded at the size of its rectangle.
 void PaintIcon(HDC dc, HICON icon, const RECT& area) {
-  ICONINFO info{};
-  if (!GetIconInfo(icon, &info)) return;
-  const SIZE size = BitmapSize(info.hbmColor ? info.hbmColor : info.hbmMask);
-  if (info.hbmColor) DeleteObject(info.hbmColor);
-  if (info.hbmMask) DeleteObject(info.hbmMask);
-  DrawIconEx(dc, (area.left + area.right - size.cx) / 2, (area.top + area.bottom - size.cy) / 2, icon, 0, 0, 0,
-             nullptr, DI_NORMAL);
+  DrawIconEx(dc, area.left, area.top, icon, area.right - area.left, area.bottom - area.top, 0, nullptr, DI_NORMAL);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 // the page window itself. A picture takes neither the focus nor input, and a
 // window of its own costs the start: under Wine, more than all the rest of a
 // page. Each is shown in its layout's rectangle as a static control shows it:
-// the logo and the page icon centred at their own size, the logo within a
-// sunken edge, the separator stretched.
+// the logo centred at its own size within a sunken edge, the page icon
+// loaded at the size of its rectangle, the separator stretched.
 #pragma once
 
 #include <windows.h>
